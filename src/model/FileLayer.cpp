@@ -1,0 +1,238 @@
+#include "FileLayer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+namespace glimmbar {
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F; the rest of the code page is Latin-1. The five
+// holes of Windows-1252 keep their own number. Hand-written rather than left to
+// QStringConverter because not every Qt build carries the ICU codecs, and none of them keeps
+// the holes.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// The byte for a character, or -1 when the code page has none.
+int byteFor(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return c;
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c) {
+            return 0x80 + static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+QString fromStd(const std::error_code& ec) {
+    return QString::fromLocal8Bit(ec.message());
+}
+
+std::filesystem::path fsPath(const QString& native) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(native.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(native).toStdString());
+#endif
+}
+
+#ifndef Q_OS_WIN
+// The entry of `folder` whose name equals `name` but for letter case, or an empty string.
+QString findIgnoringCase(const QString& folder, const QString& name) {
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return {};
+}
+
+QString joined(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) {
+        return name;
+    }
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+#endif
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar((b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80u] : char16_t{b});
+    }
+    return text;
+}
+
+QByteArray encodeWindows1252(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const int b = byteFor(c.unicode());
+        *out++ = static_cast<char>(b < 0 ? '?' : b);
+    }
+    return bytes;
+}
+
+QChar firstUnencodable(const QString& text) {
+    for (const QChar c : text) {
+        if (byteFor(c.unicode()) < 0) {
+            return c;
+        }
+    }
+    return {};
+}
+
+bool canEncodeWindows1252(const QString& text) {
+    return firstUnencodable(text).isNull();
+}
+
+QString nativePath(const QString& gamePath) {
+#ifdef Q_OS_WIN
+    return gamePath;
+#else
+    if (gamePath.isEmpty()) {
+        return gamePath;
+    }
+    QString path = gamePath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    path = QDir::cleanPath(path);
+
+    const bool absolute = path.startsWith(QLatin1Char('/'));
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString resolved = absolute ? QStringLiteral("/") : QString();
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        const QString exact = joined(resolved, part);
+        if (part == QLatin1String("..") || QFileInfo::exists(exact)) {
+            resolved = exact;
+            continue;
+        }
+        const QString other = findIgnoringCase(resolved, part);
+        if (other.isEmpty()) {
+            // Nothing by that name: the rest of the path cannot exist either.
+            return joined(resolved, parts.mid(i).join(QLatin1Char('/')));
+        }
+        resolved = joined(resolved, other);
+    }
+    return resolved;
+#endif
+}
+
+bool FExists(const QString& OrigFile) {
+    if (OrigFile.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(nativePath(OrigFile));
+    return info.exists() && info.isFile();
+}
+
+bool DirExists(const QString& OrigFile) {
+    if (OrigFile.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(nativePath(OrigFile));
+    return info.exists() && info.isDir();
+}
+
+QString makeDirectory(const QString& gamePath) {
+    std::error_code ec;
+    std::filesystem::create_directory(fsPath(nativePath(gamePath)), ec);
+    return ec ? fromStd(ec) : QString();
+}
+
+struct TextReader::Impl {
+    QFile file;
+};
+
+TextReader::TextReader(const QString& gamePath)
+    : m_impl(new Impl) {
+    m_impl->file.setFileName(nativePath(gamePath));
+    if (!m_impl->file.open(QIODevice::ReadOnly)) {
+        m_impl->file.setFileName(QString());
+    }
+}
+
+TextReader::~TextReader() {
+    delete m_impl;
+}
+
+bool TextReader::isOpen() const {
+    return m_impl->file.isOpen();
+}
+
+std::optional<QString> TextReader::readLine() {
+    if (!isOpen() || m_impl->file.atEnd()) {
+        return std::nullopt;
+    }
+    QByteArray line = m_impl->file.readLine();
+    if (line.endsWith('\n')) {
+        line.chop(line.endsWith("\r\n") ? 2 : 1);
+    }
+    return decodeWindows1252(line);
+}
+
+bool TextReader::skipLine() {
+    return readLine().has_value();
+}
+
+std::optional<QStringList> readTextLines(const QString& gamePath) {
+    TextReader reader(gamePath);
+    if (!reader.isOpen()) {
+        return std::nullopt;
+    }
+    QStringList lines;
+    while (auto line = reader.readLine()) {
+        lines.append(*line);
+    }
+    return lines;
+}
+
+QByteArray encodeLines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encodeWindows1252(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes) {
+    QSaveFile file(nativePath(gamePath));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, gamePath, file.errorString()};
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, gamePath, reason};
+    }
+    if (!file.commit()) {
+        return {false, gamePath, file.errorString()};
+    }
+    return {true, gamePath, {}};
+}
+
+WriteResult writeTextLines(const QString& gamePath, const QStringList& lines) {
+    return writeFileBytes(gamePath, encodeLines(lines));
+}
+
+} // namespace glimmbar

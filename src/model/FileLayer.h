@@ -1,0 +1,83 @@
+// The one way the program reads and writes files.
+//
+// Every file Glimmbar touches is single-byte Windows-1252 text with CR LF line ends, because
+// that is what the game reads on every platform. Paths are kept the way the game and the
+// settings file spell them (Windows style, "C:\Games\AO\scripts\"); only this layer turns them
+// into something the running platform can open.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace glimmbar {
+
+// Windows-1252, lossless for all 256 byte values: the five bytes 1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the code points of the same number, so reading a
+// file and writing it back gives the same bytes.
+QString decodeWindows1252(const QByteArray& bytes);
+// Characters that have no byte in the code page are written as '?'; use canEncodeWindows1252()
+// first where that would be wrong.
+QByteArray encodeWindows1252(const QString& text);
+bool canEncodeWindows1252(const QString& text);
+// The first character that has no byte in the code page, or a null QChar.
+QChar firstUnencodable(const QString& text);
+
+// Maps a game path (Windows-style text, or a bare file name taken from the working folder)
+// to a path the platform can open. On Windows the text is used as it is. Elsewhere
+// backslashes become slashes, "." and ".." and doubled separators are resolved as Windows
+// resolves them (lexically, so "scripts\..\anarchy.exe" works with no scripts folder), and a
+// component missing in the exact spelling is looked up ignoring letter case, since a game
+// installed under Wine keeps its installer's capitalisation.
+QString nativePath(const QString& gamePath);
+
+// Whether a file / a folder exists at a game path. Never fails: whatever cannot be tested
+// counts as absent.
+bool FExists(const QString& OrigFile);
+bool DirExists(const QString& OrigFile);
+
+// Creates one folder (its parent must exist). Returns an empty string on success, otherwise
+// the system's reason.
+QString makeDirectory(const QString& gamePath);
+
+// Reads a text file line by line, the way the settings readers walk through their files.
+class TextReader {
+public:
+    explicit TextReader(const QString& gamePath);
+    ~TextReader();
+    TextReader(const TextReader&) = delete;
+    TextReader& operator=(const TextReader&) = delete;
+
+    bool isOpen() const;
+    // The next line without its CR LF (or lone LF); nullopt at the end of the file.
+    std::optional<QString> readLine();
+    // Skips one line; false at the end of the file.
+    bool skipLine();
+
+private:
+    struct Impl;
+    Impl* m_impl;
+};
+
+// Every line of a file, or nullopt when it cannot be opened.
+std::optional<QStringList> readTextLines(const QString& gamePath);
+
+struct WriteResult {
+    bool ok = true;
+    QString fileName; // the game path that was written
+    QString reason;   // the system's words when !ok
+
+    explicit operator bool() const { return ok; }
+};
+
+// The bytes a list of lines is stored as: each line in Windows-1252, followed by CR LF.
+QByteArray encodeLines(const QStringList& lines);
+
+// Writes the lines whole, each followed by CR LF. The save is atomic: until it succeeds
+// the previous file stays as it was, so a crash or a full disk never leaves half a file.
+WriteResult writeTextLines(const QString& gamePath, const QStringList& lines);
+WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes);
+
+} // namespace glimmbar

@@ -1,0 +1,29 @@
+// How the core tells the player something: a modal message with a text, a title and an icon.
+// The windows show it in a message box; tests record it.
+#pragma once
+
+#include <QString>
+
+namespace glimmbar {
+
+enum class MessageIcon { Critical, Information, Exclamation };
+
+struct Message {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::Critical;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // Returns once the player has dismissed the message.
+    virtual void showMessage(const Message& message) = 0;
+};
+
+// The title every refusal and error carries.
+inline const QString kProgramTitle = QStringLiteral("Glimmbar");
+
+} // namespace glimmbar

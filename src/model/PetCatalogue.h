@@ -1,0 +1,70 @@
+// The fixed catalogue of the 56 summonable pet types Glimmbar knows, the six pet roles of the
+// three pet professions, and the sixteen toggle groups of the Options window.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace glimmbar {
+
+enum class Profession { MP, Engineer, Bureaucrat };
+
+// "MP", "Engineer" or "Bureaucrat": the text the settings file stores.
+QString professionText(Profession profession);
+// Exact, case-sensitive match of a stored text; nullopt for anything else.
+std::optional<Profession> professionFromText(const QString& text);
+
+// In catalogue order: the Options tabs in order, each tab's columns left to right.
+enum class PetRole { Attack, Heal, Mezz, Engy, Mechdog, Crat };
+
+inline constexpr std::array<PetRole, 6> kAllRoles = {
+    PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Mechdog, PetRole::Crat};
+
+// The role key: "attack", "heal", "mezz", "engy", "mechdog", "crat".
+const char* roleKey(PetRole role);
+Profession roleProfession(PetRole role);
+std::span<const PetRole> professionRoles(Profession profession);
+
+enum class PetGroup { Lesser, Midrange, Greater, SL, All };
+
+struct PetType {
+    const char* key;     // "AngerManifestation"; the Options box is "chkInclude" + key
+    const char* caption; // as the Options window shows it
+    PetRole role;
+    PetGroup group;
+    int row; // from 1 at the top of the role's column
+};
+
+inline constexpr int kPetTypeCount = 56;
+
+// All 56 types in catalogue order, which is also the line order of petselect.cfg.
+std::span<const PetType> petTypes();
+// Position in catalogue order, or -1.
+int petTypeIndex(const QString& key);
+// The contiguous run of one role's types in catalogue order.
+std::span<const PetType> roleTypes(PetRole role);
+
+struct ToggleGroup {
+    const char* buttonName; // "cmdToggleMPALesser"
+    const char* caption;    // "Toggle Lesser Pets"
+    PetRole role;
+    int firstMember; // catalogue index of the top member
+    int memberCount;
+    int decidingMember; // catalogue index
+};
+
+std::span<const ToggleGroup> toggleGroups();
+const ToggleGroup* findToggleGroup(const QString& buttonName);
+
+// One include flag per pet type, in catalogue order.
+using IncludeFlags = std::array<bool, kPetTypeCount>;
+
+// A toggle button's click: the deciding member's state decides whether the whole group is
+// cleared (it was ticked) or ticked (it was clear); other members' states play no part and
+// types outside the group are left alone.
+IncludeFlags Toggle(const ToggleGroup& group, IncludeFlags flags);
+
+} // namespace glimmbar

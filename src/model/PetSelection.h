@@ -1,0 +1,34 @@
+// petselect.cfg: which pet types the naming script renames. 56 lines of "1" or "0" in the
+// catalogue's order and nothing else.
+#pragma once
+
+#include "FileLayer.h"
+#include "PetCatalogue.h"
+
+namespace glimmbar {
+
+inline const QString kPetSelectionFileName = QStringLiteral("petselect.cfg");
+
+struct PetSelection {
+    // Every type left out until the file is loaded.
+    IncludeFlags include{};
+
+    bool isIncluded(int index) const { return include[static_cast<std::size_t>(index)]; }
+    bool isIncluded(const QString& key) const;
+
+    friend bool operator==(const PetSelection&, const PetSelection&) = default;
+};
+
+// Reads up to 56 lines. A whole number sets (non-zero) or clears (zero) its type's flag; a
+// missing or non-numeric line leaves that flag as it was. False when the file cannot be
+// opened (and nothing changes).
+bool LoadPetSelection(PetSelection& selection, const QString& file = kPetSelectionFileName);
+
+WriteResult SavePetSelection(const PetSelection& selection,
+                             const QString& file = kPetSelectionFileName);
+
+// Includes every type and writes 56 lines of "1".
+WriteResult CreateDefaultPetSelection(PetSelection& selection,
+                                      const QString& file = kPetSelectionFileName);
+
+} // namespace glimmbar

@@ -1,0 +1,182 @@
+#include "Settings.h"
+
+#include <array>
+#include <cstddef>
+
+namespace glimmbar {
+
+namespace {
+
+// How each line of the file maps onto the record. A name line points back at its remember
+// flag, because a forgotten name is stored as "Empty" and loads as an empty box.
+struct LineSpec {
+    QString Settings::*text = nullptr;
+    bool Settings::*flag = nullptr;
+    bool Settings::*rememberedBy = nullptr;
+};
+
+constexpr LineSpec text(QString Settings::*member) {
+    return {member, nullptr, nullptr};
+}
+constexpr LineSpec flag(bool Settings::*member) {
+    return {nullptr, member, nullptr};
+}
+constexpr LineSpec name(QString Settings::*member, bool Settings::*remember) {
+    return {member, nullptr, remember};
+}
+
+constexpr std::array<LineSpec, kSettingsLineCount> kLines = {{
+    text(&Settings::TitleString),
+    text(&Settings::TitleVersion),
+    text(&Settings::ScriptsDirName),
+    text(&Settings::LastModeUsedMEC),
+    text(&Settings::NewHealPetDelay),
+    flag(&Settings::RememberAttack),
+    name(&Settings::AttackPetName, &Settings::RememberAttack),
+    flag(&Settings::RememberHeal),
+    name(&Settings::HealPetName, &Settings::RememberHeal),
+    flag(&Settings::RememberMezz),
+    name(&Settings::MezzPetName, &Settings::RememberMezz),
+    flag(&Settings::RememberEngy),
+    name(&Settings::EngyPetName, &Settings::RememberEngy),
+    flag(&Settings::RememberMechdog),
+    name(&Settings::MechdogPetName, &Settings::RememberMechdog),
+    flag(&Settings::RememberCrat),
+    name(&Settings::CratPetName, &Settings::RememberCrat),
+    text(&Settings::Naming),
+    text(&Settings::Attack),
+    text(&Settings::Heal),
+    text(&Settings::Healme),
+    text(&Settings::Mezz),
+    text(&Settings::Behind),
+    text(&Settings::MezzBehind),
+    text(&Settings::MPAttackAnnounce),
+    text(&Settings::MPHealAnnounce),
+    text(&Settings::MPMezzAnnounce),
+    text(&Settings::EngyAnnounce),
+    text(&Settings::CratAnnounce),
+    flag(&Settings::FollowOrBehind),
+}};
+
+const LineSpec& spec(SettingsField field) {
+    return kLines[static_cast<std::size_t>(field)];
+}
+
+QString flagText(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// Applies one stored line to the record, the way the game-era reader did: remember flags are
+// set only by exactly "1", FollowOrBehind is read as a whole number and left alone when the
+// line is not one.
+void readLine(Settings& settings, SettingsField field, const QString& line) {
+    const LineSpec& s = spec(field);
+    if (s.flag == nullptr) {
+        const bool forgotten = s.rememberedBy != nullptr && !(settings.*s.rememberedBy);
+        settings.*s.text = forgotten ? QString() : line;
+    } else if (field == SettingsField::FollowOrBehind) {
+        bool isNumber = false;
+        const int value = line.trimmed().toInt(&isNumber);
+        if (isNumber) {
+            settings.FollowOrBehind = value != 0;
+        }
+    } else {
+        settings.*s.flag = line == QLatin1String("1");
+    }
+}
+
+} // namespace
+
+Settings Settings::defaults() {
+    Settings s;
+    s.TitleString = QStringLiteral("Glimmbar Config File");
+    s.TitleVersion = QStringLiteral("V1.5.1");
+    s.ScriptsDirName = kNoScriptsDir;
+    s.LastModeUsedMEC = QStringLiteral("MP");
+    s.NewHealPetDelay = QStringLiteral("0");
+    s.Naming = QStringLiteral("petnaming");
+    s.Attack = QStringLiteral("petattack");
+    s.Heal = QStringLiteral("petheal");
+    s.Healme = QStringLiteral("pethealme");
+    s.Mezz = QStringLiteral("petmezz");
+    s.Behind = QStringLiteral("petstop");
+    s.MezzBehind = QStringLiteral("mezzstop");
+    return s;
+}
+
+QString Settings::lineText(SettingsField field) const {
+    const LineSpec& s = spec(field);
+    if (s.flag != nullptr) {
+        return flagText(this->*s.flag);
+    }
+    if (s.rememberedBy != nullptr && !(this->*s.rememberedBy)) {
+        return kForgottenName;
+    }
+    return this->*s.text;
+}
+
+QStringList Settings::lines() const {
+    QStringList out;
+    out.reserve(kSettingsLineCount);
+    for (int i = 0; i < kSettingsLineCount; ++i) {
+        out.append(lineText(static_cast<SettingsField>(i)));
+    }
+    return out;
+}
+
+bool LoadSettings(Settings& settings, const QString& file) {
+    TextReader reader(file);
+    if (!reader.isOpen()) {
+        return false;
+    }
+    for (int i = 0; i < kSettingsLineCount; ++i) {
+        const std::optional<QString> line = reader.readLine();
+        if (!line) {
+            break;
+        }
+        readLine(settings, static_cast<SettingsField>(i), *line);
+    }
+    return true;
+}
+
+WriteResult SaveSettings(const Settings& settings, const QString& file) {
+    return writeTextLines(file, settings.lines());
+}
+
+WriteResult UpdateSettingsFile(const Settings& values, std::initializer_list<SettingsField> fields,
+                               Settings* loaded, const QString& file) {
+    QStringList stored;
+    TextReader reader(file);
+    for (int i = 0; i < kSettingsLineCount; ++i) {
+        stored.append(reader.readLine().value_or(QString()));
+    }
+    for (const SettingsField field : fields) {
+        stored[static_cast<qsizetype>(field)] = values.lineText(field);
+    }
+    const WriteResult result = writeTextLines(file, stored);
+    if (result && loaded != nullptr) {
+        for (const SettingsField field : fields) {
+            const LineSpec& s = spec(field);
+            if (s.flag != nullptr) {
+                loaded->*s.flag = values.*s.flag;
+            } else {
+                loaded->*s.text = values.*s.text;
+            }
+        }
+    }
+    return result;
+}
+
+WriteResult CreateDefaultSettings(const QString& file) {
+    return SaveSettings(Settings::defaults(), file);
+}
+
+QString ReadScriptsDirName(const QString& file) {
+    TextReader reader(file);
+    if (!reader.skipLine() || !reader.skipLine()) {
+        return {};
+    }
+    return reader.readLine().value_or(QString());
+}
+
+} // namespace glimmbar

@@ -1,0 +1,51 @@
+// A fresh temporary folder that is the working folder for the life of the object, so tests
+// never touch the developer's own glimmbar.cfg.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestFolder {
+public:
+    TestFolder()
+        : m_previous(QDir::currentPath()) {
+        QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
+        QDir::setCurrent(m_dir.path());
+    }
+    ~TestFolder() { QDir::setCurrent(m_previous); }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+    // Writes raw bytes, creating the folders on the way.
+    void write(const QString& name, const QByteArray& bytes) const {
+        const QString full = filePath(name);
+        QDir().mkpath(QFileInfo(full).path());
+        QFile file(full);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    QByteArray read(const QString& name) const {
+        QFile file(filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    bool exists(const QString& name) const { return QFileInfo::exists(filePath(name)); }
+
+private:
+    QString m_previous;
+    QTemporaryDir m_dir;
+};
+
+// The bytes of lines each ended by CR LF.
+inline QByteArray crlf(std::initializer_list<const char*> lines) {
+    QByteArray bytes;
+    for (const char* line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
