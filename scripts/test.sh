@@ -8,6 +8,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
 
+echo "== clang-format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+echo "formatting: clean"
+
 for preset in dev asan; do
     echo "== $preset build"
     cmake --preset "$preset" >/dev/null
@@ -15,7 +19,3 @@ for preset in dev asan; do
     echo "== $preset tests"
     ctest --preset "$preset" -j"$jobs"
 done
-
-echo "== clang-format"
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
-echo "formatting: clean"
