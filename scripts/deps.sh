@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    clang-format
+    clang-format clang-14 libclang-rt-14-dev
     libbenchmark-dev
     xvfb xauth
 )

@@ -1,0 +1,26 @@
+// petselect.cfg in any state: whatever it holds, it loads, and a save always writes the 56
+// flag lines and nothing else.
+#include "model/PetSelection.h"
+
+#include "FuzzFolder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace glimmbar;
+    enterFuzzFolder();
+    writeRaw(kPetSelectionFileName, data, size);
+
+    PetSelection selection;
+    FUZZ_CHECK(LoadPetSelection(selection));
+    FUZZ_CHECK(SavePetSelection(selection));
+    const QByteArray saved = readRaw(kPetSelectionFileName);
+    FUZZ_CHECK(saved.size() == kPetTypeCount * 3);
+    for (int i = 0; i < kPetTypeCount; ++i) {
+        const QByteArray line = saved.mid(i * 3, 3);
+        FUZZ_CHECK(line == "1\r\n" || line == "0\r\n");
+    }
+
+    PetSelection again;
+    FUZZ_CHECK(LoadPetSelection(again));
+    FUZZ_CHECK(again == selection);
+    return 0;
+}
