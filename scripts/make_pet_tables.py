@@ -41,6 +41,8 @@ def table_lines(heading, pets):
     ordered = sorted(pets, key=lambda pet: pet[2])  # sorted() is stable
     lines = [f"Glimmbar pet table: {heading} requirement (name, QL, requirement)"]
     for name, ql, requirement in [NO_PET, *ordered, END_OF_TABLE, END_RECORD]:
+        if "&" in name:
+            sys.exit(f"the calculator's labels would show '&' as an access key: {name!r}")
         if name == "end" and (name, ql, requirement) != END_RECORD:
             sys.exit(f"a pet named exactly 'end' would stop the reader: {name!r}")
         if not 0 <= requirement <= 3000 and (name, ql, requirement) not in (END_OF_TABLE, END_RECORD):
