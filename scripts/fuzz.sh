@@ -21,8 +21,10 @@ for target in "$out"/fuzz/fuzz_*; do
     name=$(basename "$target")
     corpus="$out/corpus/$name"
     mkdir -p "$corpus"
-    seeds=("$PWD/fuzz/corpus/$name")
-    [ -d "$PWD/fuzz/seeds/$name" ] && seeds+=("$PWD/fuzz/seeds/$name")
+    seeds=()
+    [ -d "$PWD/fuzz/corpus/$name" ] && seeds+=("$PWD/fuzz/corpus/$name")
+    # The shipped calculator tables seed the data file target.
+    [ "$name" = fuzz_datafile ] && seeds+=("$PWD/data")
     echo "== $name: ${seconds}s"
     if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$out/crashes/$name-" "$corpus" "${seeds[@]}" \
