@@ -1,3 +1,4 @@
+#include "StartupProbe.h"
 #include "ui/DialogSeam.h"
 #include "ui/frmStartup.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    StartupProbe::armIfAsked(app);
     QApplication::setApplicationName(QStringLiteral("Glimmbar"));
     QApplication::setApplicationVersion(QStringLiteral(GLIMMBAR_VERSION));
 
