@@ -113,6 +113,9 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
 
     m_tabs = new OptionsTabs;
     m_tabs->setObjectName(QStringLiteral("tbsOptions"));
+    // All four captions stay whole; the window grows to fit them rather than scroll.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
     const std::array<QWidget*, 4> panels = {
         buildScriptingPanel(),
         buildAnnouncementsPanel(),

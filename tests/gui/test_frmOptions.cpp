@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace glimmbar;
 
@@ -200,6 +202,8 @@ private slots:
             QCOMPARE(tabs->tabToolTip(i), QStringLiteral("Set Options for Group %1").arg(i + 1));
         }
         QCOMPARE(tabs->currentIndex(), 0);
+        // Every caption whole, no scrolling tab strip.
+        QVERIFY(tabs->tabBar()->rect().contains(tabs->tabBar()->tabRect(3)));
         QVERIFY(find<QWidget>(f.window, QStringLiteral("picOptions0"))->isVisible());
         QCOMPARE(
             f.window->findChildren<QCheckBox*>(QRegularExpression(QStringLiteral("^chkInclude")))
@@ -647,6 +651,46 @@ private slots:
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(fileLines(f.settingsBytes()).value(17), QByteArray("keepme"));
         QCOMPARE(fileLines(f.selectionBytes()).value(0), QByteArray("0"));
+    }
+
+    // The same failure through the program's own message box, to prove the seam reaches it.
+    void aFailedSaveShowsARealMessageBox() {
+        TestFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir(kSettingsFileName));
+        Settings settings = Settings::defaults();
+        PetSelection selection;
+        QtDialogs dialogs;
+        QPointer<frmOptions> window = new frmOptions(settings, selection, dialogs);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &poll, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            }
+        });
+        poll.start(10);
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+            // The headless platform cannot size a message box's native window; no fault of ours.
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+        }
+        click(window, QStringLiteral("cmdOK"));
+
+        QCOMPARE(title, QStringLiteral("Glimmbar"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(text.contains(kSettingsFileName), qPrintable(text));
+        QVERIFY(!window.isNull());
+        QVERIFY(window->isVisible());
+        window->close();
+        QTRY_VERIFY(window.isNull());
     }
 };
 
