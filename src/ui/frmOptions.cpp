@@ -1,0 +1,343 @@
+#include "frmOptions.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace glimmbar {
+
+namespace {
+
+enum class Panel { Scripting, Announcements };
+
+// The window's text boxes and the settings fields they hold, in the order they stand on
+// their panels.
+struct TextOption {
+    QString Settings::*field;
+    const char* name;
+    const char* label;
+    Panel panel;
+};
+
+constexpr std::array<TextOption, 13> kTextOptions = {{
+    {&Settings::Naming, "txtNaming", "Name of Pet Naming script", Panel::Scripting},
+    {&Settings::Attack, "txtAttack", "Name of Pet Attack script", Panel::Scripting},
+    {&Settings::Behind, "txtBehind", "Name of Attack Pet Behind/Follow script", Panel::Scripting},
+    {&Settings::Heal, "txtHeal", "Name of Pet Heal script", Panel::Scripting},
+    {&Settings::Healme, "txtHealme", "Name of Pet Heal Me script", Panel::Scripting},
+    {&Settings::Mezz, "txtMezz", "Name of Pet Mezz script", Panel::Scripting},
+    {&Settings::MezzBehind, "txtMezzBehind", "Name of Mezz Pet Behind/Follow script",
+     Panel::Scripting},
+    {&Settings::NewHealPetDelay, "txtNewHealPetDelay",
+     "Heal Pet Delay (1000 = 1 sec) [0 = no delay]", Panel::Scripting},
+    {&Settings::MPAttackAnnounce, "txtMPAttackAnnounce",
+     "Meta-Physicist attack pet starting combat", Panel::Announcements},
+    {&Settings::MPHealAnnounce, "txtMPHealAnnounce", "Meta-Physicist heal pet starting heal",
+     Panel::Announcements},
+    {&Settings::MPMezzAnnounce, "txtMPMezzAnnounce", "Meta-Physicist mezz pet starting combat",
+     Panel::Announcements},
+    {&Settings::EngyAnnounce, "txtEngyAnnounce", "Engineer pet starting combat",
+     Panel::Announcements},
+    {&Settings::CratAnnounce, "txtCratAnnounce", "Bureaucrat pet starting combat",
+     Panel::Announcements},
+}};
+
+struct TabSpec {
+    const char* caption;
+    const char* toolTip;
+};
+
+constexpr std::array<TabSpec, 4> kTabs = {{
+    {"&Scripting Options", "Set Options for Group 1"},
+    {"&Pet Announcements", "Set Options for Group 2"},
+    {"&MP Pet Selections", "Set Options for Group 3"},
+    {"&Engy/Crat Pet Selections", "Set Options for Group 4"},
+}};
+
+const QString kSelectionHeading =
+    QStringLiteral("Pet types with a checkbox will be included in the pet renaming file");
+
+QString text(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
+
+// Switching tabs from the keyboard belongs to the window (Ctrl+Tab forward, wrapping, and
+// nothing back), so the tab widget's own Ctrl+Tab / Ctrl+Shift+Tab handling is passed up.
+class OptionsTabs final : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool tabKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+        if (tabKey && event->modifiers().testFlag(Qt::ControlModifier)) {
+            event->ignore();
+            return;
+        }
+        QTabWidget::keyPressEvent(event);
+    }
+};
+
+// No button of this window answers Enter: a player finishing a script name with Enter must
+// not save or toggle anything by accident.
+QPushButton* makeButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                       QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+    , m_settings(settings)
+    , m_selection(selection)
+    , m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    m_tabs = new OptionsTabs;
+    m_tabs->setObjectName(QStringLiteral("tbsOptions"));
+    // All four captions stay whole; the window grows to fit them rather than scroll.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
+    const std::array<QWidget*, 4> panels = {
+        buildScriptingPanel(),
+        buildAnnouncementsPanel(),
+        buildSelectionPanel("labelMPPetsHeader", professionRoles(Profession::MP)),
+        buildSelectionPanel("labelEngyCratPetHeader", std::span(kAllRoles).last(3)),
+    };
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        panels[i]->setObjectName(QStringLiteral("picOptions%1").arg(i));
+        const int tab = m_tabs->addTab(panels[i], text(kTabs[i].caption));
+        m_tabs->setTabToolTip(tab, text(kTabs[i].toolTip));
+    }
+
+    auto* cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("&Ok"));
+    auto* cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Fix the size before the window exists on screen, so it is never seen resizing.
+    adjustSize();
+
+    Form_Load();
+}
+
+void frmOptions::Form_Load() {
+    m_txtScriptsDirName->setText(m_settings.ScriptsDirName);
+    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
+        m_text[i]->setText(m_settings.*kTextOptions[i].field);
+    }
+    m_chkFollowOrBehind->setChecked(m_settings.FollowOrBehind);
+
+    // An unreadable file leaves the flags as they were.
+    LoadPetSelection(m_selection);
+    showFlags(m_selection.include);
+
+    m_tabs->setCurrentIndex(0);
+}
+
+QLineEdit* frmOptions::makeTextBox(std::size_t option) {
+    auto* box = new QLineEdit;
+    box->setObjectName(text(kTextOptions[option].name));
+    m_text[option] = box;
+    return box;
+}
+
+QWidget* frmOptions::buildScriptingPanel() {
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+
+    m_txtScriptsDirName = new QLineEdit;
+    m_txtScriptsDirName->setObjectName(QStringLiteral("txtScriptsDirName"));
+    grid->addWidget(new QLabel(QStringLiteral("Anarchy Online Scripts Directory")), 0, 0, 1, 2);
+    grid->addWidget(m_txtScriptsDirName, 1, 0, 1, 2);
+
+    int row = 2;
+    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
+        if (kTextOptions[i].panel == Panel::Scripting) {
+            grid->addWidget(makeTextBox(i), row, 0);
+            grid->addWidget(new QLabel(text(kTextOptions[i].label)), row, 1);
+            ++row;
+        }
+    }
+
+    m_chkFollowOrBehind = new QCheckBox(QStringLiteral("Use /pet follow instead of /pet behind"));
+    m_chkFollowOrBehind->setObjectName(QStringLiteral("chkFollowOrBehind"));
+    grid->addWidget(m_chkFollowOrBehind, row, 0, 1, 2);
+    grid->setRowStretch(row + 1, 1);
+    grid->setColumnStretch(1, 1);
+    return panel;
+}
+
+QWidget* frmOptions::buildAnnouncementsPanel() {
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
+        if (kTextOptions[i].panel == Panel::Announcements) {
+            column->addWidget(new QLabel(text(kTextOptions[i].label)));
+            column->addWidget(makeTextBox(i));
+            column->addSpacing(6);
+        }
+    }
+    column->addStretch();
+    return panel;
+}
+
+QWidget* frmOptions::buildSelectionPanel(const char* headerName, std::span<const PetRole> roles) {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+
+    auto* heading = new QLabel(kSelectionHeading);
+    heading->setObjectName(text(headerName));
+    layout->addWidget(heading);
+
+    auto* columns = new QHBoxLayout;
+    for (const PetRole role : roles) {
+        columns->addLayout(buildRoleColumn(role), 1);
+    }
+    layout->addLayout(columns);
+    return panel;
+}
+
+// One role's pet types top to bottom, and under them the role's toggle buttons in the
+// catalogue's order (Lesser first).
+QLayout* frmOptions::buildRoleColumn(PetRole role) {
+    auto* column = new QVBoxLayout;
+    for (const PetType& type : roleTypes(role)) {
+        auto* box = new QCheckBox(text(type.caption));
+        box->setObjectName(QStringLiteral("chkInclude") + text(type.key));
+        column->addWidget(box);
+        m_include[static_cast<std::size_t>(&type - petTypes().data())] = box;
+    }
+    column->addStretch();
+    column->addSpacing(8);
+    for (const ToggleGroup& group : toggleGroups()) {
+        if (group.role == role) {
+            auto* button = makeButton(text(group.buttonName), text(group.caption));
+            connect(button, &QPushButton::clicked, this,
+                    [this, &group] { cmdToggle_Click(group); });
+            column->addWidget(button);
+        }
+    }
+    return column;
+}
+
+void frmOptions::applyTo(Settings& settings, PetSelection& selection) const {
+    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
+        settings.*kTextOptions[i].field = m_text[i]->text();
+    }
+    settings.FollowOrBehind = m_chkFollowOrBehind->isChecked();
+    selection.include = shownFlags();
+}
+
+void frmOptions::done(int result) {
+    emit closedForGood();
+    QDialog::done(result);
+}
+
+// The window is made hidden long before it is first shown; its size is final only now.
+void frmOptions::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        const QRect screenArea = screen()->geometry();
+        move(screenArea.x() + (screenArea.width() - width()) / 2,
+             screenArea.y() + (screenArea.height() - height()) / 2);
+    }
+    QDialog::showEvent(event);
+}
+
+void frmOptions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
+        selectNextTab();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmOptions::selectNextTab() {
+    m_tabs->setCurrentIndex((m_tabs->currentIndex() + 1) % m_tabs->count());
+}
+
+void frmOptions::cmdToggle_Click(const ToggleGroup& group) {
+    showFlags(Toggle(group, shownFlags()));
+}
+
+void frmOptions::cmdOK_Click() {
+    Settings values = m_settings;
+    PetSelection selection = m_selection;
+    applyTo(values, selection);
+    values.TitleString = QStringLiteral("Glimmbar Config File");
+
+    using F = SettingsField;
+    const WriteResult settingsSaved = UpdateSettingsFile(
+        values,
+        {F::TitleString, F::NewHealPetDelay, F::Naming, F::Attack, F::Heal, F::Healme, F::Mezz,
+         F::Behind, F::MezzBehind, F::MPAttackAnnounce, F::MPHealAnnounce, F::MPMezzAnnounce,
+         F::EngyAnnounce, F::CratAnnounce, F::FollowOrBehind},
+        &m_settings);
+    if (reportIfFailed(settingsSaved)) {
+        return;
+    }
+    if (reportIfFailed(SavePetSelection(selection))) {
+        return;
+    }
+    m_selection = selection;
+    accept();
+}
+
+// A save that did not happen must not look like one: the player is told which file and why,
+// and the window stays open with everything still on screen, ready for another OK.
+bool frmOptions::reportIfFailed(const WriteResult& result) {
+    if (result) {
+        return false;
+    }
+    m_dialogs.setParentWindow(this);
+    m_dialogs.showMessage(
+        {QStringLiteral("Glimmbar could not save your options to \"%1\" in the folder "
+                        "\"%2\":\n\n%3\n\nYour changes are still in the Options window.")
+             .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
+         kProgramTitle, MessageIcon::Critical});
+    m_dialogs.setParentWindow(nullptr);
+    return true;
+}
+
+IncludeFlags frmOptions::shownFlags() const {
+    IncludeFlags flags{};
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        flags[i] = m_include[i]->isChecked();
+    }
+    return flags;
+}
+
+void frmOptions::showFlags(const IncludeFlags& flags) {
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        m_include[i]->setChecked(flags[i]);
+    }
+}
+
+} // namespace glimmbar

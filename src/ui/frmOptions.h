@@ -1,0 +1,78 @@
+// The Options window: script file names, the heal-pet delay, follow or behind, the pets' chat
+// announcements, and which pet types the naming script renames. It edits its own copy of
+// these values on screen; OK stores them in glimmbar.cfg and petselect.cfg, Cancel drops them.
+#pragma once
+
+#include "DialogSeam.h"
+#include "model/PetCatalogue.h"
+#include "model/PetSelection.h"
+#include "model/Settings.h"
+
+#include <QDialog>
+
+#include <array>
+#include <span>
+
+class QCheckBox;
+class QLayout;
+class QLineEdit;
+class QTabWidget;
+class QWidget;
+
+namespace glimmbar {
+
+class frmOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    // Fills the controls from `settings` and from petselect.cfg, which is read into
+    // `selection` each time the window is made. The window deletes itself when it closes.
+    frmOptions(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+               QWidget* parent = nullptr);
+
+    // Writes what the window shows, saved or not, into the given records: the fourteen
+    // Options fields and the 56 include flags. Create Files uses this while the window is open.
+    void applyTo(Settings& settings, PetSelection& selection) const;
+
+signals:
+    // Sent once, when the window is on its way out (OK, Cancel, Esc or the close box).
+    void closedForGood();
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    QWidget* buildScriptingPanel();
+    QWidget* buildAnnouncementsPanel();
+    QWidget* buildSelectionPanel(const char* headerName, std::span<const PetRole> roles);
+    QLayout* buildRoleColumn(PetRole role);
+    QLineEdit* makeTextBox(std::size_t option);
+
+    void selectNextTab();
+    void cmdToggle_Click(const ToggleGroup& group);
+    void cmdOK_Click();
+    bool reportIfFailed(const WriteResult& result);
+
+    IncludeFlags shownFlags() const;
+    void showFlags(const IncludeFlags& flags);
+
+    Settings& m_settings;
+    PetSelection& m_selection;
+    DialogSeam& m_dialogs;
+
+    QTabWidget* m_tabs = nullptr;
+    // Shown only: the game folder is chosen in the folder window, never here.
+    QLineEdit* m_txtScriptsDirName = nullptr;
+    // The thirteen text boxes, in the order of the window's text option table.
+    std::array<QLineEdit*, 13> m_text{};
+    QCheckBox* m_chkFollowOrBehind = nullptr;
+    // One box per pet type, in catalogue order.
+    std::array<QCheckBox*, kPetTypeCount> m_include{};
+};
+
+} // namespace glimmbar
