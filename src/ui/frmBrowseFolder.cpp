@@ -41,8 +41,8 @@ private:
 
 } // namespace
 
-frmBrowseFolder::frmBrowseFolder(Settings& settings, PetSelection& selection,
-                                 DialogSeam& dialogs, QWidget* parent)
+frmBrowseFolder::frmBrowseFolder(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                                 QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_selection(selection)

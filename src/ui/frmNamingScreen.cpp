@@ -47,9 +47,8 @@ constexpr std::array<PetRowSpec, 6> kPetRows = {{
 }};
 
 // The order a colour code looks for its target box; the first key that matches wins.
-constexpr std::array<PetRole, 6> kColourTargetOrder = {PetRole::Attack, PetRole::Heal,
-                                                       PetRole::Mezz,   PetRole::Engy,
-                                                       PetRole::Crat,   PetRole::Mechdog};
+constexpr std::array<PetRole, 6> kColourTargetOrder = {
+    PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Crat, PetRole::Mechdog};
 
 struct ColourSpec {
     const char* button;
@@ -102,6 +101,16 @@ QColor menuBackground() {
     return QApplication::palette("QMenu").color(QPalette::Window);
 }
 
+// A flat face in exactly the given colour; a button style would shade it. The frame still
+// shows which button has the keyboard focus.
+QString faceStyle(const QColor& face) {
+    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid palette(shadow);"
+                          " border-radius: 3px; }"
+                          "QPushButton:focus { border: 2px solid palette(highlight); }"
+                          "QPushButton:pressed { border: 2px inset palette(shadow); }")
+        .arg(face.name());
+}
+
 int rowIndex(PetRole role) {
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         if (kPetRows[i].role == role) {
@@ -113,8 +122,8 @@ int rowIndex(PetRole role) {
 
 } // namespace
 
-frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection,
-                                 DialogSeam& dialogs, QWidget* parent)
+frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                                 QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_selection(selection)
@@ -173,8 +182,8 @@ void frmNamingScreen::buildPetRows() {
 void frmNamingScreen::buildProfessionButtons() {
     static constexpr std::array<const char*, 3> kCaptions = {"&Meta-Physicist", "&Engineer",
                                                              "&Bureaucrat"};
-    static constexpr std::array<Profession, 3> kProfessions = {
-        Profession::MP, Profession::Engineer, Profession::Bureaucrat};
+    static constexpr std::array<Profession, 3> kProfessions = {Profession::MP, Profession::Engineer,
+                                                               Profession::Bureaucrat};
     for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
         auto* button = new QRadioButton(text(kCaptions[i]), this);
         button->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
@@ -305,9 +314,8 @@ void frmNamingScreen::selectProfession(Profession profession) {
     // Tab enters the professions at the selected one, as on every desktop; the arrow keys move
     // between them.
     for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
-        m_professionButtons[i]->setFocusPolicy(static_cast<Profession>(i) == profession
-                                                   ? Qt::StrongFocus
-                                                   : Qt::ClickFocus);
+        m_professionButtons[i]->setFocusPolicy(
+            static_cast<Profession>(i) == profession ? Qt::StrongFocus : Qt::ClickFocus);
     }
     m_settings.LastModeUsedMEC = professionText(profession);
     m_lastFocusedBox = QString::fromLatin1(roleKey(professionRoles(profession).front()));
@@ -359,8 +367,7 @@ void frmNamingScreen::PutInColour(short colour) {
     if (target == nullptr) {
         return;
     }
-    target->setText(target->text() + QChar(kColourCodeLead) +
-                    QChar(static_cast<char16_t>(colour)));
+    target->setText(target->text() + QChar(kColourCodeLead) + QChar(static_cast<char16_t>(colour)));
     target->setFocus(Qt::OtherFocusReason);
     target->deselect();
     target->setCursorPosition(static_cast<int>(target->text().size()));
@@ -381,11 +388,9 @@ void frmNamingScreen::showColourFaces(bool colours) {
     for (int index : kRepaintOrder) {
         const ColourSpec& spec = kColours[static_cast<std::size_t>(index)];
         QPushButton* button = m_colourButtons[static_cast<std::size_t>(index)];
-        const QColor face = colours && spec.face != 0 ? QColor::fromRgb(spec.face)
-                                                      : menuBackground();
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, face);
-        button->setPalette(palette);
+        const QColor face =
+            colours && spec.face != 0 ? QColor::fromRgb(spec.face) : menuBackground();
+        button->setStyleSheet(faceStyle(face));
         button->setText(colours ? QString() : text(spec.caption));
     }
 }

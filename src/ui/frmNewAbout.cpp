@@ -63,8 +63,7 @@ void frmNewAbout::Form_Load() {
     const QString lineEnd = QStringLiteral("\n");
     m_aboutText->setText(titleLine() + lineEnd +
                          QStringLiteral("Pet command scripts for Anarchy Online") + lineEnd +
-                         QStringLiteral("Meta-Physicist, Engineer and Bureaucrat pets") +
-                         lineEnd);
+                         QStringLiteral("Meta-Physicist, Engineer and Bureaucrat pets") + lineEnd);
     // The empty fourth line sets the last credit apart.
     m_aboutText->setText(m_aboutText->text() + lineEnd +
                          QStringLiteral("Good hunting on Rubi-Ka!"));

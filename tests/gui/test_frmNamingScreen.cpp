@@ -20,6 +20,11 @@ const QStringList kNameBoxes = {"txtAttackPetName", "txtHealPetName",    "txtMez
 const QStringList kRememberBoxes = {"chkRememberAttack", "chkRememberHeal",    "chkRememberMezz",
                                     "chkRememberEngy",   "chkRememberMechdog", "chkRememberCrat"};
 
+// The colour the player sees on a button, away from its caption and frame.
+QColor faceColour(QWidget* button) {
+    return button->grab().toImage().pixelColor(6, 6);
+}
+
 QString colourCode(int number) {
     return QString(QChar(16)) + QChar(number);
 }
@@ -57,7 +62,9 @@ struct OpenWindow {
         return child;
     }
     QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
-    void click(const QString& name) const { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }
+    void click(const QString& name) const {
+        QTest::mouseClick(find<QWidget>(name), Qt::LeftButton);
+    }
     void typeInto(const QString& boxName, const QString& text) const {
         click(boxName);
         QTRY_VERIFY(box(boxName)->hasFocus());
@@ -80,7 +87,11 @@ class TestFrmNamingScreen : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+    // Every warning fails a test, except the offscreen platform saying what a real window
+    // system would do (raising a window, sizing a dialog).
+    void init() {
+        QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support ).*"));
+    }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
     void aRememberFlagMustBeExactlyOne_data() {
@@ -97,10 +108,10 @@ private slots:
         QTest::newRow("Empty as a ticked name")
             << QByteArray("1") << QByteArray("Empty") << "Empty" << true;
         QTest::newRow("ticked empty name") << QByteArray("1") << QByteArray("") << "" << true;
-        QTest::newRow("colour codes kept")
-            << QByteArray("1") << QByteArray("\x10\x18Rex\x10\x01") << colourCode(24) + "Rex" + colourCode(1)
-            << true;
-        QTest::newRow("code page text") << QByteArray("1") << QByteArray("Z\xe9ro") << "Z\u00e9ro" << true;
+        QTest::newRow("colour codes kept") << QByteArray("1") << QByteArray("\x10\x18Rex\x10\x01")
+                                           << colourCode(24) + "Rex" + colourCode(1) << true;
+        QTest::newRow("code page text")
+            << QByteArray("1") << QByteArray("Z\xe9ro") << "Z\u00e9ro" << true;
     }
     void aRememberFlagMustBeExactlyOne() {
         QFETCH(QByteArray, flag);
@@ -117,8 +128,18 @@ private slots:
 
     void everyRowLoadsItsOwnPair() {
         TestFolder folder;
-        writeSettings({{4, "Engineer"}, {6, "1"}, {7, "Ann"}, {8, "1"}, {9, "Hal"}, {10, "1"},
-                       {11, "Mez"}, {12, "0"}, {13, "Rob"}, {14, "1"}, {15, "Dog"}, {16, "1"},
+        writeSettings({{4, "Engineer"},
+                       {6, "1"},
+                       {7, "Ann"},
+                       {8, "1"},
+                       {9, "Hal"},
+                       {10, "1"},
+                       {11, "Mez"},
+                       {12, "0"},
+                       {13, "Rob"},
+                       {14, "1"},
+                       {15, "Dog"},
+                       {16, "1"},
                        {17, "Dro"}});
         OpenWindow open;
         const QStringList expected = {"Ann", "Hal", "Mez", "", "Dog", "Dro"};
@@ -139,8 +160,8 @@ private slots:
                             << "attack";
         QTest::newRow("Engineer") << QByteArray("Engineer") << "Option2"
                                   << QStringList{"txtEngyPetName", "txtMechdogPetName"} << "engy";
-        QTest::newRow("Bureaucrat") << QByteArray("Bureaucrat") << "Option3"
-                                    << QStringList{"txtCratPetName"} << "crat";
+        QTest::newRow("Bureaucrat")
+            << QByteArray("Bureaucrat") << "Option3" << QStringList{"txtCratPetName"} << "crat";
         QTest::newRow("lower case mp") << QByteArray("mp") << "" << QStringList{} << "";
         QTest::newRow("long name") << QByteArray("Meta-Physicist") << "" << QStringList{} << "";
     }
@@ -334,9 +355,9 @@ private slots:
         open.click("cmdTextOrColors");
         QCOMPARE(toggle->text(), QString("Click here to show buttons as text"));
         QCOMPARE(red->text(), QString());
-        QCOMPARE(red->palette().color(QPalette::Button), QColor(0xFF, 0x00, 0x00));
-        QCOMPARE(pink->palette().color(QPalette::Button), QColor(0x9C, 0x00, 0xFF));
-        QCOMPARE(grey->palette().color(QPalette::Button), menu);
+        QCOMPARE(faceColour(red), QColor(0xFF, 0x00, 0x00));
+        QCOMPARE(faceColour(pink), QColor(0x9C, 0x00, 0xFF));
+        QCOMPARE(faceColour(grey), menu);
         // Colour faces insert the same codes.
         open.typeInto("txtAttackPetName", "Abc");
         open.click("PutInPink");
@@ -346,7 +367,8 @@ private slots:
         QCOMPARE(toggle->text(), QString("Click here to show buttons as colors"));
         QCOMPARE(red->text(), QString("Red"));
         QCOMPARE(pink->text(), QString("Pink"));
-        QCOMPARE(red->palette().color(QPalette::Button), menu);
+        QCOMPARE(faceColour(red), menu);
+        QCOMPARE(faceColour(pink), menu);
         QCOMPARE(red->accessibleName(), QString("Red"));
     }
 
@@ -354,15 +376,30 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("About") << "cmdAboutButton" << "&About" << "About this program";
-        QTest::newRow("Options") << "cmdMiscButton" << "&Options" << "";
-        QTest::newRow("Calculate") << "cmdCalculate" << "Calc&ulate" << "";
-        QTest::newRow("Create Files") << "cmdCreateFile" << "&Create Files"
+        QTest::newRow("About") << "cmdAboutButton"
+                               << "&About"
+                               << "About this program";
+        QTest::newRow("Options") << "cmdMiscButton"
+                                 << "&Options"
+                                 << "";
+        QTest::newRow("Calculate") << "cmdCalculate"
+                                   << "Calc&ulate"
+                                   << "";
+        QTest::newRow("Create Files") << "cmdCreateFile"
+                                      << "&Create Files"
                                       << "Create the pet name files";
-        QTest::newRow("Exit") << "cmdExit" << "E&xit" << "Exit the program";
-        QTest::newRow("Meta-Physicist") << "Option1" << "&Meta-Physicist" << "";
-        QTest::newRow("Engineer") << "Option2" << "&Engineer" << "";
-        QTest::newRow("Bureaucrat") << "Option3" << "&Bureaucrat" << "";
+        QTest::newRow("Exit") << "cmdExit"
+                              << "E&xit"
+                              << "Exit the program";
+        QTest::newRow("Meta-Physicist") << "Option1"
+                                        << "&Meta-Physicist"
+                                        << "";
+        QTest::newRow("Engineer") << "Option2"
+                                  << "&Engineer"
+                                  << "";
+        QTest::newRow("Bureaucrat") << "Option3"
+                                    << "&Bureaucrat"
+                                    << "";
     }
     void theButtonsCarryTheirCaptionsAndTips() {
         QFETCH(QString, button);
@@ -381,16 +418,17 @@ private slots:
         QTest::addColumn<QByteArray>("profession");
         QTest::addColumn<QStringList>("chain");
         QTest::newRow("MP") << QByteArray("MP")
-                            << QStringList{"txtAttackPetName", "chkRememberAttack", "txtHealPetName",
-                                           "chkRememberHeal", "txtMezzPetName", "chkRememberMezz",
-                                           "Option1", "cmdTextOrColors", "PutInLightBlue"};
+                            << QStringList{
+                                   "txtAttackPetName", "chkRememberAttack", "txtHealPetName",
+                                   "chkRememberHeal",  "txtMezzPetName",    "chkRememberMezz",
+                                   "Option1",          "cmdTextOrColors",   "PutInLightBlue"};
         QTest::newRow("Engineer") << QByteArray("Engineer")
-                                  << QStringList{"txtEngyPetName", "chkRememberEngy",
+                                  << QStringList{"txtEngyPetName",    "chkRememberEngy",
                                                  "txtMechdogPetName", "chkRememberMechdog",
-                                                 "Option2", "cmdTextOrColors"};
-        QTest::newRow("Bureaucrat") << QByteArray("Bureaucrat")
-                                    << QStringList{"txtCratPetName", "chkRememberCrat", "Option3",
-                                                   "cmdTextOrColors"};
+                                                 "Option2",           "cmdTextOrColors"};
+        QTest::newRow("Bureaucrat")
+            << QByteArray("Bureaucrat")
+            << QStringList{"txtCratPetName", "chkRememberCrat", "Option3", "cmdTextOrColors"};
     }
     void tabGoesRowByRowThroughTheShownRows() {
         QFETCH(QByteArray, profession);
@@ -443,9 +481,6 @@ private slots:
         open.typeInto("txtHealPetName", "Lost");
         open.click("chkRememberHeal");
         open.click("cmdAboutButton");
-        if (QGuiApplication::platformName() == "offscreen") {
-            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
-        }
         open.click("cmdAboutButton");
         const auto aboutWindows = [] {
             int count = 0;
