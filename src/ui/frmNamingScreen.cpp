@@ -431,17 +431,11 @@ void frmNamingScreen::cmdExit_Click() {
     close();
 }
 
-// Exit and the window's close box both end the program: every other window goes with this one
-// and nothing is saved.
+// Exit and the window's close box both end the program, even with the About or Options window
+// still open: quitting closes every other window. Nothing is saved.
 void frmNamingScreen::closeEvent(QCloseEvent* event) {
     if (!m_closing) {
         m_closing = true;
-        const QList<QWidget*> windows = QApplication::topLevelWidgets();
-        for (QWidget* window : windows) {
-            if (window != this && window->isVisible()) {
-                window->close();
-            }
-        }
         QCoreApplication::quit();
     }
     event->accept();

@@ -1,5 +1,6 @@
 #include "ui/frmBrowseFolder.h"
 
+#include "ProgramLoop.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 #include "ui/frmNamingScreen.h"
@@ -224,15 +225,18 @@ private slots:
         TestFolder folder;
         folder.write("glimmbar.cfg", crlf({"Glimmbar Config File", "V1.5.1", "(None)"}));
         OpenWindow open;
-        if (how == "click") {
-            open.click("cmdClose");
-        } else if (how == "escape") {
-            QTest::keyClick(&open.window, Qt::Key_Escape);
-        } else if (how == "alt+c") {
-            QTest::keyClick(&open.window, Qt::Key_C, Qt::AltModifier);
-        } else {
-            open.window.close();
-        }
+        const int exitCode = runUntilTheProgramEnds([&] {
+            if (how == "click") {
+                open.click("cmdClose");
+            } else if (how == "escape") {
+                QTest::keyClick(&open.window, Qt::Key_Escape);
+            } else if (how == "alt+c") {
+                QTest::keyClick(&open.window, Qt::Key_C, Qt::AltModifier);
+            } else {
+                open.window.close();
+            }
+        });
+        QCOMPARE(exitCode, 0);
         QTRY_VERIFY(!open.window.isVisible());
         QCOMPARE(folder.read("glimmbar.cfg"), crlf({"Glimmbar Config File", "V1.5.1", "(None)"}));
         QVERIFY(open.dialogs.folderQuestions.isEmpty());

@@ -1,5 +1,6 @@
 #include "ui/frmNamingScreen.h"
 
+#include "ProgramLoop.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 
@@ -491,11 +492,14 @@ private slots:
         };
         QTRY_COMPARE(aboutWindows(), 1);
         const QByteArray before = folder.read(kSettingsFileName);
-        if (byExit) {
-            open.click("cmdExit");
-        } else {
-            QVERIFY(open.window.close());
-        }
+        const int exitCode = runUntilTheProgramEnds([&] {
+            if (byExit) {
+                open.click("cmdExit");
+            } else {
+                open.window.close();
+            }
+        });
+        QCOMPARE(exitCode, 0);
         QVERIFY(!open.window.isVisible());
         QTRY_COMPARE(aboutWindows(), 0);
         // Nothing typed since the last Create Files is kept.
