@@ -1,21 +1,10 @@
 #include "frmStartup.h"
 
+#include "frmBrowseFolder.h"
+#include "frmNamingScreen.h"
 #include "model/Startup.h"
 
 namespace glimmbar {
-
-namespace {
-
-// Stand-ins until the folder and naming windows exist.
-QWidget* placeholder(const QString& title) {
-    auto* window = new QWidget;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(title);
-    window->resize(560, 425);
-    return window;
-}
-
-} // namespace
 
 frmStartup::frmStartup(Settings& settings, PetSelection& selection, DialogSeam& dialogs)
     : m_settings(settings)
@@ -29,12 +18,11 @@ bool frmStartup::Form_Load() {
         return false;
     }
     if (outcome.window == FirstWindow::NamingWindow) {
-        m_first = placeholder(QStringLiteral("Glimmbar"));
-        m_first->setObjectName(QStringLiteral("frmNamingScreen"));
+        m_first = new frmNamingScreen(m_settings, m_selection, m_dialogs);
     } else {
-        m_first = placeholder(QStringLiteral("Welcome to Glimmbar!"));
-        m_first->setObjectName(QStringLiteral("frmBrowseFolder"));
+        m_first = new frmBrowseFolder(m_settings, m_selection, m_dialogs);
     }
+    m_first->setAttribute(Qt::WA_DeleteOnClose);
     m_first->show();
     return true;
 }

@@ -1,5 +1,8 @@
 #include "ui/frmStartup.h"
 
+#include "ui/frmBrowseFolder.h"
+#include "ui/frmNamingScreen.h"
+
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 
@@ -25,6 +28,7 @@ private slots:
         QWidget* window = startup.firstWindow();
         QVERIFY(window != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(qobject_cast<frmBrowseFolder*>(window) != nullptr);
         QCOMPARE(window->windowTitle(), QStringLiteral("Welcome to Glimmbar!"));
         QVERIFY(dialogs.messages.isEmpty());
         window->close();
@@ -43,6 +47,7 @@ private slots:
         RecordingDialogs dialogs;
         frmStartup startup(settings, selection, dialogs);
         QVERIFY(startup.Form_Load());
+        QVERIFY(qobject_cast<frmNamingScreen*>(startup.firstWindow()) != nullptr);
         QCOMPARE(startup.firstWindow()->windowTitle(), QStringLiteral("Glimmbar"));
         delete startup.firstWindow();
     }

@@ -1,0 +1,444 @@
+#include "frmNamingScreen.h"
+
+#include "Pictures.h"
+#include "frmNewAbout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace glimmbar {
+
+namespace {
+
+// One pet row of the window. Rows of different professions share a line; the line decides
+// the row's height on screen.
+struct PetRowSpec {
+    PetRole role;
+    const char* caption;
+    const char* pictureName; // objectName of the picture
+    const char* pictureFile;
+    const char* nameBox;
+    const char* rememberBox;
+    int line; // 1 at the top
+    bool Settings::*remember;
+    QString Settings::*name;
+};
+
+constexpr std::array<PetRowSpec, 6> kPetRows = {{
+    {PetRole::Attack, "Attack Pet", "Image2", "attackpet.png", "txtAttackPetName",
+     "chkRememberAttack", 1, &Settings::RememberAttack, &Settings::AttackPetName},
+    {PetRole::Heal, "Heal Pet", "Image1", "healpet.png", "txtHealPetName", "chkRememberHeal", 3,
+     &Settings::RememberHeal, &Settings::HealPetName},
+    {PetRole::Mezz, "Mezz Pet", "Image3", "mezzpet.png", "txtMezzPetName", "chkRememberMezz", 5,
+     &Settings::RememberMezz, &Settings::MezzPetName},
+    {PetRole::Engy, "Engineer Robot", "Image5", "engyrobot.png", "txtEngyPetName",
+     "chkRememberEngy", 2, &Settings::RememberEngy, &Settings::EngyPetName},
+    {PetRole::Mechdog, "Engineer Mechdog", "Image6", "mechdog.png", "txtMechdogPetName",
+     "chkRememberMechdog", 4, &Settings::RememberMechdog, &Settings::MechdogPetName},
+    {PetRole::Crat, "Bureaucrat Droid", "Image4", "cratdroid.png", "txtCratPetName",
+     "chkRememberCrat", 3, &Settings::RememberCrat, &Settings::CratPetName},
+}};
+
+// The order a colour code looks for its target box; the first key that matches wins.
+constexpr std::array<PetRole, 6> kColourTargetOrder = {
+    PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Crat, PetRole::Mechdog};
+
+struct ColourSpec {
+    const char* button;
+    const char* caption;
+    short number; // the game's colour number, the second character of the code
+    QRgb face;    // 0 for Grey, whose face is the menu background
+    int row;
+    int column;
+};
+
+constexpr std::array<ColourSpec, 12> kColours = {{
+    {"PutInLightBlue", "Light Blue", 1, 0xFF00C0C0, 1, 1},
+    {"PutInGreen", "Green", 8, 0xFF00FF00, 1, 2},
+    {"PutInDarkBlue", "Dark Blue", 13, 0xFF000080, 1, 3},
+    {"PutInDarkGreen", "Dark Green", 6, 0xFF00C000, 1, 4},
+    {"PutInTan", "Tan", 17, 0xFFC0C000, 1, 5},
+    {"PutInGrey", "Grey", 25, 0, 1, 6},
+    {"PutInBlack", "Black", 11, 0xFF000000, 2, 1},
+    {"PutInWhite", "White", 15, 0xFFFFFFFF, 2, 2},
+    {"PutInYellow", "Yellow", 16, 0xFFFFFF00, 2, 3},
+    {"PutInRed", "Red", 24, 0xFFFF0000, 2, 4},
+    {"PutInTeal", "Teal", 22, 0xFFC0FFFF, 2, 5},
+    {"PutInPink", "Pink", 9, 0xFF9C00FF, 2, 6},
+}};
+
+// The order the style toggle repaints the buttons in (indexes into kColours).
+constexpr std::array<int, 12> kRepaintOrder = {11, 0, 2, 10, 5, 8, 9, 6, 7, 4, 3, 1};
+
+// The game's colour code: the character 16, then the character of the colour number.
+constexpr char16_t kColourCodeLead = 16;
+
+const QString kShowColours = QStringLiteral("Click here to show buttons as colors");
+const QString kShowText = QStringLiteral("Click here to show buttons as text");
+
+// Geometry of the fixed layout, in pixels.
+constexpr int kWindowWidth = 560;
+constexpr int kWindowHeight = 425;
+constexpr int kFirstLineTop = 16;
+// Rows shown together are always two lines apart, so their 33-pixel boxes never overlap.
+constexpr int kLineSpacing = 24;
+constexpr int kNameBoxHeight = 33;
+
+QString text(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
+
+// Windows' menu background (system colour 4): Grey's colour face and every button's face
+// after a switch back to text.
+QColor menuBackground() {
+    return QApplication::palette("QMenu").color(QPalette::Window);
+}
+
+// A flat face in exactly the given colour; a button style would shade it. The frame still
+// shows which button has the keyboard focus.
+QString faceStyle(const QColor& face) {
+    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid palette(shadow);"
+                          " border-radius: 3px; }"
+                          "QPushButton:focus { border: 2px solid palette(highlight); }"
+                          "QPushButton:pressed { border: 2px inset palette(shadow); }")
+        .arg(face.name());
+}
+
+int rowIndex(PetRole role) {
+    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
+        if (kPetRows[i].role == role) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                                 QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_selection(selection)
+    , m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("frmNamingScreen"));
+    setWindowTitle(kProgramTitle);
+    setFixedSize(kWindowWidth, kWindowHeight);
+
+    buildPetRows();
+    buildProfessionButtons();
+    buildColourBlock();
+    buildButtonRow();
+    buildTabOrder();
+    Form_Load();
+}
+
+frmNamingScreen::~frmNamingScreen() {
+    // The About window has no owner so that it stays a window of its own; it still goes with
+    // the program.
+    delete m_about;
+}
+
+void frmNamingScreen::buildPetRows() {
+    QFont nameFont = font();
+    nameFont.setPointSize(12);
+    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
+        const PetRowSpec& spec = kPetRows[i];
+        RowControls& row = m_rows[i];
+        const int top = kFirstLineTop + (spec.line - 1) * kLineSpacing;
+
+        row.label = new QLabel(text(spec.caption), this);
+        row.label->setGeometry(16, top, 130, kNameBoxHeight);
+        row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+        row.picture = new QLabel(this);
+        row.picture->setObjectName(text(spec.pictureName));
+        row.picture->setPixmap(picture(text(spec.pictureFile)));
+        row.picture->setGeometry(154, top, 32, 32);
+
+        row.name = new QLineEdit(this);
+        row.name->setObjectName(text(spec.nameBox));
+        row.name->setFont(nameFont);
+        row.name->setGeometry(194, top, 217, kNameBoxHeight);
+        row.name->setAccessibleName(text(spec.caption));
+        row.name->installEventFilter(this);
+        row.label->setBuddy(row.name);
+
+        row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
+        row.remember->setObjectName(text(spec.rememberBox));
+        row.remember->setGeometry(423, top, 130, kNameBoxHeight);
+        row.remember->setAccessibleName(QStringLiteral("Remember ") + text(spec.caption) +
+                                        QStringLiteral(" name"));
+    }
+}
+
+void frmNamingScreen::buildProfessionButtons() {
+    static constexpr std::array<const char*, 3> kCaptions = {"&Meta-Physicist", "&Engineer",
+                                                             "&Bureaucrat"};
+    static constexpr std::array<Profession, 3> kProfessions = {Profession::MP, Profession::Engineer,
+                                                               Profession::Bureaucrat};
+    for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
+        auto* button = new QRadioButton(text(kCaptions[i]), this);
+        button->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
+        button->setGeometry(70 + static_cast<int>(i) * 150, 162, 140, 24);
+        const Profession profession = kProfessions[i];
+        connect(button, &QRadioButton::clicked, this,
+                [this, profession] { selectProfession(profession); });
+        m_professionButtons[i] = button;
+    }
+}
+
+void frmNamingScreen::buildColourBlock() {
+    constexpr int kButtonWidth = 76;
+    constexpr int kButtonHeight = 33;
+    constexpr int kGap = 8;
+    constexpr int kBlockWidth = 6 * kButtonWidth + 5 * kGap;
+    constexpr int kBlockLeft = (kWindowWidth - kBlockWidth) / 2;
+    constexpr int kToggleTop = 204;
+
+    m_textOrColors = new QPushButton(kShowColours, this);
+    m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
+    m_textOrColors->setGeometry((kWindowWidth - 233) / 2, kToggleTop, 233, 25);
+    connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::cmdTextOrColors_Click);
+
+    for (std::size_t i = 0; i < kColours.size(); ++i) {
+        const ColourSpec& spec = kColours[i];
+        auto* button = new QPushButton(text(spec.caption), this);
+        button->setObjectName(text(spec.button));
+        // The colour face has no caption; the name still tells a screen reader what it is.
+        button->setAccessibleName(text(spec.caption));
+        button->setGeometry(kBlockLeft + (spec.column - 1) * (kButtonWidth + kGap),
+                            kToggleTop + 33 + (spec.row - 1) * (kButtonHeight + kGap / 2),
+                            kButtonWidth, kButtonHeight);
+        const short number = spec.number;
+        connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
+        m_colourButtons[i] = button;
+    }
+}
+
+void frmNamingScreen::buildButtonRow() {
+    struct ButtonSpec {
+        const char* name;
+        const char* caption;
+        const char* toolTip;
+        void (frmNamingScreen::*click)();
+    };
+    static constexpr std::array<ButtonSpec, 5> kButtons = {{
+        {"cmdAboutButton", "&About", "About this program", &frmNamingScreen::cmdAboutButton_Click},
+        {"cmdMiscButton", "&Options", nullptr, &frmNamingScreen::cmdMiscButton_Click},
+        {"cmdCalculate", "Calc&ulate", nullptr, &frmNamingScreen::cmdCalculate_Click},
+        {"cmdCreateFile", "&Create Files", "Create the pet name files",
+         &frmNamingScreen::cmdCreateFile_Click},
+        {"cmdExit", "E&xit", "Exit the program", &frmNamingScreen::cmdExit_Click},
+    }};
+    constexpr int kWidth = 96;
+    constexpr int kGap = 12;
+    constexpr int kLeft = (kWindowWidth - 5 * kWidth - 4 * kGap) / 2;
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ButtonSpec& spec = kButtons[i];
+        auto* button = new QPushButton(text(spec.caption), this);
+        button->setObjectName(text(spec.name));
+        if (spec.toolTip != nullptr) {
+            button->setToolTip(text(spec.toolTip));
+        }
+        button->setGeometry(kLeft + static_cast<int>(i) * (kWidth + kGap), 356, kWidth, 33);
+        connect(button, &QPushButton::clicked, this, spec.click);
+        m_buttonRow[i] = button;
+    }
+}
+
+// Top to bottom as the player reads the window: the rows in line order, each name box before
+// its Remember box, then the professions, the colour block and the button row. Hidden rows
+// drop out of the chain by themselves.
+void frmNamingScreen::buildTabOrder() {
+    std::array<std::size_t, kRowCount> byLine{};
+    for (std::size_t i = 0; i < byLine.size(); ++i) {
+        byLine[i] = i;
+    }
+    std::stable_sort(byLine.begin(), byLine.end(), [](std::size_t a, std::size_t b) {
+        return kPetRows[a].line < kPetRows[b].line;
+    });
+
+    QList<QWidget*> chain;
+    for (std::size_t i : byLine) {
+        chain << m_rows[i].name << m_rows[i].remember;
+    }
+    for (QRadioButton* button : m_professionButtons) {
+        chain << button;
+    }
+    chain << m_textOrColors;
+    for (QPushButton* button : m_colourButtons) {
+        chain << button;
+    }
+    for (QPushButton* button : m_buttonRow) {
+        chain << button;
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void frmNamingScreen::Form_Load() {
+    LoadSettings(m_settings);
+    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
+        const PetRowSpec& spec = kPetRows[i];
+        const bool remembered = m_settings.*spec.remember;
+        m_rows[i].name->setText(remembered ? m_settings.*spec.name : QString());
+        m_rows[i].remember->setChecked(remembered);
+    }
+
+    const std::optional<Profession> stored = professionFromText(m_settings.LastModeUsedMEC);
+    if (stored) {
+        m_professionButtons[static_cast<std::size_t>(*stored)]->setChecked(true);
+        selectProfession(*stored);
+    } else {
+        // A profession the program does not know: no rows until the player picks one.
+        for (RowControls& row : m_rows) {
+            row.label->hide();
+            row.picture->hide();
+            row.name->hide();
+            row.remember->hide();
+        }
+    }
+    focusFirstNameBox();
+}
+
+void frmNamingScreen::selectProfession(Profession profession) {
+    // Tab enters the professions at the selected one, as on every desktop; the arrow keys move
+    // between them.
+    for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
+        m_professionButtons[i]->setFocusPolicy(
+            static_cast<Profession>(i) == profession ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    m_settings.LastModeUsedMEC = professionText(profession);
+    m_lastFocusedBox = QString::fromLatin1(roleKey(professionRoles(profession).front()));
+    ShowProfessionControls(profession);
+}
+
+void frmNamingScreen::ShowProfessionControls(Profession profession) {
+    m_switchingProfession = true;
+    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
+        const bool shown = roleProfession(kPetRows[i].role) == profession;
+        RowControls& row = m_rows[i];
+        row.label->setVisible(shown);
+        row.picture->setVisible(shown);
+        row.name->setVisible(shown);
+        row.remember->setVisible(shown);
+    }
+    m_switchingProfession = false;
+}
+
+void frmNamingScreen::focusFirstNameBox() {
+    const std::optional<Profession> profession = professionFromText(m_settings.LastModeUsedMEC);
+    if (!profession) {
+        m_professionButtons[0]->setFocus();
+        return;
+    }
+    const int first = rowIndex(professionRoles(*profession).front());
+    m_rows[static_cast<std::size_t>(first)].name->setFocus();
+}
+
+bool frmNamingScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !m_switchingProfession) {
+        for (std::size_t i = 0; i < kPetRows.size(); ++i) {
+            if (m_rows[i].name == watched) {
+                m_lastFocusedBox = QString::fromLatin1(roleKey(kPetRows[i].role));
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNamingScreen::PutInColour(short colour) {
+    QLineEdit* target = nullptr;
+    for (PetRole role : kColourTargetOrder) {
+        if (m_lastFocusedBox == QLatin1String(roleKey(role))) {
+            target = m_rows[static_cast<std::size_t>(rowIndex(role))].name;
+            break;
+        }
+    }
+    if (target == nullptr) {
+        return;
+    }
+    target->setText(target->text() + QChar(kColourCodeLead) + QChar(static_cast<char16_t>(colour)));
+    target->setFocus(Qt::OtherFocusReason);
+    target->deselect();
+    target->setCursorPosition(static_cast<int>(target->text().size()));
+}
+
+void frmNamingScreen::cmdTextOrColors_Click() {
+    const bool toColours = m_textOrColors->text() == kShowColours;
+    if (!toColours) {
+        m_textOrColors->setText(kShowColours);
+    }
+    showColourFaces(toColours);
+    if (toColours) {
+        m_textOrColors->setText(kShowText);
+    }
+}
+
+void frmNamingScreen::showColourFaces(bool colours) {
+    for (int index : kRepaintOrder) {
+        const ColourSpec& spec = kColours[static_cast<std::size_t>(index)];
+        QPushButton* button = m_colourButtons[static_cast<std::size_t>(index)];
+        const QColor face =
+            colours && spec.face != 0 ? QColor::fromRgb(spec.face) : menuBackground();
+        button->setStyleSheet(faceStyle(face));
+        button->setText(colours ? QString() : text(spec.caption));
+    }
+}
+
+Settings frmNamingScreen::namingSnapshot() const {
+    Settings snapshot = m_settings;
+    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
+        snapshot.*kPetRows[i].name = m_rows[i].name->text();
+        snapshot.*kPetRows[i].remember = m_rows[i].remember->isChecked();
+    }
+    return snapshot;
+}
+
+void frmNamingScreen::cmdAboutButton_Click() {
+    if (m_about) {
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
+    m_about = new frmNewAbout;
+    m_about->setAttribute(Qt::WA_DeleteOnClose);
+    m_about->show();
+}
+
+void frmNamingScreen::cmdMiscButton_Click() {
+    // Opens the Options window once it exists.
+}
+
+void frmNamingScreen::cmdCalculate_Click() {
+    // Opens the pet calculator once it exists.
+}
+
+void frmNamingScreen::cmdCreateFile_Click() {
+    // Runs the name checks and the script writer on namingSnapshot(); wired in with them.
+}
+
+void frmNamingScreen::cmdExit_Click() {
+    close();
+}
+
+// Exit and the window's close box both end the program, even with the About or Options window
+// still open: quitting closes every other window. Nothing is saved.
+void frmNamingScreen::closeEvent(QCloseEvent* event) {
+    if (!m_closing) {
+        m_closing = true;
+        QCoreApplication::quit();
+    }
+    event->accept();
+}
+
+} // namespace glimmbar
