@@ -1,7 +1,10 @@
 #include "frmNamingScreen.h"
 
 #include "Pictures.h"
+#include "frmCalculate.h"
 #include "frmNewAbout.h"
+#include "frmOptions.h"
+#include "scriptgen/CreateCommand.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -138,13 +141,26 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     buildButtonRow();
     buildTabOrder();
     Form_Load();
+    // The Options window is made, hidden, with the naming window: making it reads
+    // petselect.cfg, which Create Files needs even when Options is never opened.
+    m_options = new frmOptions(m_settings, m_selection, m_dialogs);
 }
 
 frmNamingScreen::~frmNamingScreen() {
-    // The About window has no owner so that it stays a window of its own; it still goes with
-    // the program.
     delete m_about;
+    delete m_options;
+    delete m_calculator;
 }
+
+namespace {
+
+void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
 
 void frmNamingScreen::buildPetRows() {
     QFont nameFont = font();
@@ -405,26 +421,44 @@ Settings frmNamingScreen::namingSnapshot() const {
 }
 
 void frmNamingScreen::cmdAboutButton_Click() {
-    if (m_about) {
-        m_about->raise();
-        m_about->activateWindow();
-        return;
+    if (!m_about) {
+        m_about = new frmNewAbout;
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_about = new frmNewAbout;
-    m_about->setAttribute(Qt::WA_DeleteOnClose);
-    m_about->show();
+    bringToFront(m_about);
 }
 
+// OK and Cancel end the Options window; the next opening loads the stored values afresh.
 void frmNamingScreen::cmdMiscButton_Click() {
-    // Opens the Options window once it exists.
+    if (!m_options) {
+        m_options = new frmOptions(m_settings, m_selection, m_dialogs);
+    }
+    bringToFront(m_options);
 }
 
+// The calculator takes the profession chosen here when it opens; while it is open this only
+// brings it to the front.
 void frmNamingScreen::cmdCalculate_Click() {
-    // Opens the pet calculator once it exists.
+    if (!m_calculator) {
+        m_calculator = new frmCalculate(professionFromText(m_settings.LastModeUsedMEC), m_dialogs);
+    }
+    bringToFront(m_calculator);
 }
 
 void frmNamingScreen::cmdCreateFile_Click() {
-    // Runs the name checks and the script writer on namingSnapshot(); wired in with them.
+    CreateSnapshot snapshot{namingSnapshot(), m_selection};
+    // While the Options window is open, what it shows is what the scripts use, saved or not.
+    if (m_options && m_options->isVisible()) {
+        m_options->applyTo(snapshot.settings, snapshot.selection);
+    }
+    m_dialogs.setParentWindow(this);
+    const bool written = runCreateFiles(snapshot, m_dialogs);
+    m_dialogs.setParentWindow(nullptr);
+    if (written) {
+        // glimmbar.cfg now holds the profession, the remembered names and the Options values
+        // of this run; the one settings record follows it.
+        m_settings = snapshot.settings;
+    }
 }
 
 void frmNamingScreen::cmdExit_Click() {

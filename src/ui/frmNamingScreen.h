@@ -20,7 +20,9 @@ class QRadioButton;
 
 namespace glimmbar {
 
+class frmCalculate;
 class frmNewAbout;
+class frmOptions;
 
 class frmNamingScreen : public QWidget {
     Q_OBJECT
@@ -94,7 +96,11 @@ private:
     // Hiding a focused name box during a profession switch must not make it the colour target.
     bool m_switchingProfession = false;
     bool m_closing = false;
+    // The windows opened from the button row have no owner, so each stays a window of its
+    // own; they still go with the program.
     QPointer<frmNewAbout> m_about;
+    QPointer<frmOptions> m_options;
+    QPointer<frmCalculate> m_calculator;
 };
 
 } // namespace glimmbar

@@ -4,8 +4,11 @@
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +84,28 @@ struct OpenWindow {
         return shown;
     }
 };
+
+// A game folder below the working folder, stored as the settings file's scripts folder.
+QString makeGame(const TestFolder& folder) {
+    folder.write(QStringLiteral("game/anarchy.exe"), "MZ");
+    QDir(folder.path()).mkpath(QStringLiteral("game/scripts"));
+    QDir(folder.path()).mkpath(QStringLiteral("game/cd_image/text/help"));
+    const QString scripts = folder.path() + QStringLiteral("/game\\scripts\\");
+    writeSettings({{3, scripts.toLocal8Bit()}});
+    return folder.path() + QStringLiteral("/game/scripts/");
+}
+
+// Every file below a folder with its bytes, to see that nothing changed.
+QMap<QString, QByteArray> snapshotOf(const QString& root) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        files[path] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?");
+    }
+    return files;
+}
 
 } // namespace
 
@@ -504,7 +529,97 @@ private slots:
         QTRY_COMPARE(aboutWindows(), 0);
         // Nothing typed since the last Create Files is kept.
         QCOMPARE(folder.read(kSettingsFileName), before);
-        QTRY_COMPARE(QApplication::topLevelWidgets().size(), 1);
+        // Every window of the program is closed (the Options window made hidden with the
+        // naming window included).
+        const auto anyVisible = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.begin(), windows.end(),
+                               [](const QWidget* w) { return w->isVisible(); });
+        };
+        QTRY_VERIFY(!anyVisible());
+    }
+    void createFilesRefusesShortNamesAndWritesNothing() {
+        TestFolder folder;
+        makeGame(folder);
+        OpenWindow open;
+        open.typeInto(QStringLiteral("txtAttackPetName"), QStringLiteral("Bo"));
+        open.typeInto(QStringLiteral("txtHealPetName"), QStringLiteral("Al"));
+        open.typeInto(QStringLiteral("txtMezzPetName"), QStringLiteral("Cy"));
+        const auto before = snapshotOf(folder.path());
+        open.click(QStringLiteral("cmdCreateFile"));
+        QCOMPARE(open.dialogs.messages.size(), 3);
+        QVERIFY(open.dialogs.messages[0].text.startsWith(QLatin1String("Your attack pet has")));
+        QVERIFY(open.dialogs.messages[1].text.startsWith(QLatin1String("Your healpet has")));
+        QVERIFY(open.dialogs.messages[2].text.startsWith(QLatin1String("Your mezz pet has")));
+        QCOMPARE(open.dialogs.messages[0].title, QStringLiteral("Glimmbar"));
+        QCOMPARE(snapshotOf(folder.path()), before);
+    }
+
+    void createFilesWritesTheScriptsAndRemembersTheNames() {
+        TestFolder folder;
+        const QString scripts = makeGame(folder);
+        OpenWindow open;
+        open.typeInto(QStringLiteral("txtHealPetName"), QStringLiteral("Mender"));
+        open.click(QStringLiteral("chkRememberHeal"));
+        open.click(QStringLiteral("cmdCreateFile"));
+        QCOMPARE(open.dialogs.messages.size(), 1);
+        QCOMPARE(open.dialogs.messages[0].title,
+                 QStringLiteral("Glimmbar has created your files!"));
+        QCOMPARE(open.dialogs.messages[0].icon, MessageIcon::Information);
+        QVERIFY(QFile(scripts + QStringLiteral("petnaming"))
+                    .open(QIODevice::ReadOnly)); // the naming script exists
+        QVERIFY(QFileInfo::exists(folder.path() +
+                                  QStringLiteral("/game/cd_image/text/help/glimmbarhelp.txt")));
+        const QList<QByteArray> saved = folder.read(kSettingsFileName).split('\n');
+        QCOMPARE(saved.value(7), QByteArray("1\r"));
+        QCOMPARE(saved.value(8), QByteArray("Mender\r"));
+        QCOMPARE(open.settings.HealPetName, QStringLiteral("Mender"));
+    }
+
+    // While Options is open, Create Files uses what it shows, saved or not, and stores it.
+    void createFilesUsesTheOpenOptionsWindow() {
+        TestFolder folder;
+        const QString scripts = makeGame(folder);
+        OpenWindow open;
+        open.typeInto(QStringLiteral("txtAttackPetName"), QStringLiteral("Biter"));
+        open.click(QStringLiteral("cmdMiscButton"));
+        QWidget* options = nullptr;
+        QTRY_VERIFY((options = QApplication::activeWindow()) != nullptr &&
+                    options->objectName() == QStringLiteral("frmOptions"));
+        QLineEdit* attack = options->findChild<QLineEdit*>(QStringLiteral("txtAttack"));
+        QVERIFY(attack != nullptr);
+        attack->setText(QStringLiteral("bite"));
+        open.click(QStringLiteral("cmdCreateFile"));
+        QCOMPARE(open.dialogs.messages.size(), 1);
+        QVERIFY(QFileInfo::exists(scripts + QStringLiteral("bite")));
+        QVERIFY(!QFileInfo::exists(scripts + QStringLiteral("petattack")));
+        QCOMPARE(folder.read(kSettingsFileName).split('\n').value(18), QByteArray("bite\r"));
+        QVERIFY(options->isVisible());
+    }
+
+    void optionsAndCalculatorOpenOnceAndComeToTheFront() {
+        TestFolder folder;
+        writeSettings({{4, "Engineer"}});
+        OpenWindow open;
+        const auto windowsNamed = [](const char* name) {
+            int count = 0;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                count += w->objectName() == QLatin1String(name) && w->isVisible() ? 1 : 0;
+            }
+            return count;
+        };
+        open.click(QStringLiteral("cmdMiscButton"));
+        open.click(QStringLiteral("cmdMiscButton"));
+        QTRY_COMPARE(windowsNamed("frmOptions"), 1);
+        open.click(QStringLiteral("cmdCalculate"));
+        open.click(QStringLiteral("cmdCalculate"));
+        QTRY_COMPARE(windowsNamed("frmCalculate"), 1);
+        // The calculator starts on the naming window's profession.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmCalculate")) {
+                QVERIFY(w->findChild<QRadioButton*>(QStringLiteral("Option4"))->isChecked());
+            }
+        }
     }
 };
 
