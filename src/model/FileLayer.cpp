@@ -36,6 +36,11 @@ int byteFor(char16_t c) {
     return -1;
 }
 
+// No file system takes a NUL character in a name; a hand-edited settings file can hold one.
+bool isUsablePath(const QString& path) {
+    return !path.contains(QChar(u'\0'));
+}
+
 QString fromStd(const std::error_code& ec) {
     return QString::fromLocal8Bit(ec.message());
 }
@@ -109,7 +114,7 @@ QString nativePath(const QString& gamePath) {
 #ifdef Q_OS_WIN
     return gamePath;
 #else
-    if (gamePath.isEmpty()) {
+    if (gamePath.isEmpty() || !isUsablePath(gamePath)) {
         return gamePath;
     }
     QString path = gamePath;
@@ -138,7 +143,7 @@ QString nativePath(const QString& gamePath) {
 }
 
 bool FExists(const QString& OrigFile) {
-    if (OrigFile.isEmpty()) {
+    if (OrigFile.isEmpty() || !isUsablePath(OrigFile)) {
         return false;
     }
     const QFileInfo info(nativePath(OrigFile));
@@ -146,7 +151,7 @@ bool FExists(const QString& OrigFile) {
 }
 
 bool DirExists(const QString& OrigFile) {
-    if (OrigFile.isEmpty()) {
+    if (OrigFile.isEmpty() || !isUsablePath(OrigFile)) {
         return false;
     }
     const QFileInfo info(nativePath(OrigFile));
@@ -154,6 +159,9 @@ bool DirExists(const QString& OrigFile) {
 }
 
 QString makeDirectory(const QString& gamePath) {
+    if (!isUsablePath(gamePath)) {
+        return QStringLiteral("The folder name holds a NUL character.");
+    }
     std::error_code ec;
     std::filesystem::create_directory(fsPath(nativePath(gamePath)), ec);
     return ec ? fromStd(ec) : QString();
@@ -165,6 +173,9 @@ struct TextReader::Impl {
 
 TextReader::TextReader(const QString& gamePath)
     : m_impl(new Impl) {
+    if (!isUsablePath(gamePath)) {
+        return;
+    }
     m_impl->file.setFileName(nativePath(gamePath));
     if (!m_impl->file.open(QIODevice::ReadOnly)) {
         m_impl->file.setFileName(QString());
@@ -216,6 +227,9 @@ QByteArray encodeLines(const QStringList& lines) {
 }
 
 WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes) {
+    if (!isUsablePath(gamePath)) {
+        return {false, gamePath, QStringLiteral("The file name holds a NUL character.")};
+    }
     QSaveFile file(nativePath(gamePath));
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, gamePath, file.errorString()};
