@@ -1,14 +1,43 @@
 #include "StartupProbe.h"
+#include "model/WorkingFolder.h"
 #include "ui/DialogSeam.h"
 #include "ui/frmStartup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+
+namespace {
+
+// The calculator's data files as installed beside the program (GLIMMBAR_DATADIR_FROM_BINDIR is
+// "../share/glimmbar" for a /usr install). A copy started from a build folder has no such
+// folder and so keeps working where it is started, data files included.
+QString installedDataFolder() {
+    const QDir folder(QApplication::applicationDirPath() +
+                      QStringLiteral("/" GLIMMBAR_DATADIR_FROM_BINDIR));
+    return folder.exists() ? folder.canonicalPath() : QString();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     StartupProbe::armIfAsked(app);
     QApplication::setApplicationName(QStringLiteral("Glimmbar"));
     QApplication::setApplicationVersion(QStringLiteral(GLIMMBAR_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(GLIMMBAR_APP_ID));
+    // The installed icon theme's copy; nothing when run from a build folder.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GLIMMBAR_APP_ID)));
+
+    // Before anything opens a file: glimmbar.cfg, petselect.cfg and the data files are all
+    // bare names taken from the working folder.
+    const QString dataFolder = installedDataFolder();
+    glimmbar::enterWorkingFolder(
+        !dataFolder.isEmpty(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    if (!dataFolder.isEmpty()) {
+        glimmbar::setDataFolders({dataFolder});
+    }
 
     glimmbar::Settings settings;
     glimmbar::PetSelection selection;

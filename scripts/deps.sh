@@ -8,6 +8,7 @@ packages=(
     clang-format clang-14 libclang-rt-14-dev
     libbenchmark-dev
     xvfb xauth
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

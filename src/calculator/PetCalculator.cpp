@@ -2,6 +2,7 @@
 
 #include "calculator/RoundHalfEven.h"
 #include "model/FileLayer.h"
+#include "model/WorkingFolder.h"
 
 #include <algorithm>
 #include <array>
@@ -236,13 +237,14 @@ CalcResult CalculateBestPet(int petType, const QString& skillText) {
     if (category == nullptr) {
         return result;
     }
-    if (!FExists(category->dataFile)) {
+    const std::optional<QString> dataFile = findDataFile(category->dataFile);
+    if (!dataFile) {
         result.kind = CalcResult::Kind::MissingFile;
         result.missingFile =
             Message{category->missingText, kMissingFileTitle, MessageIcon::Exclamation};
         return result;
     }
-    const std::optional<PetTable> table = readPetTable(category->dataFile);
+    const std::optional<PetTable> table = readPetTable(*dataFile);
     if (!table) {
         return result;
     }

@@ -25,7 +25,7 @@ struct CalcCategory {
     CalcPetType type;
     QString key;         // what the window keeps for the selected category
     PetRole role;        // the pet role it belongs to
-    QString dataFile;    // bare name in the working folder
+    QString dataFile;    // bare name, looked up by findDataFile
     QString skillText;   // "This nano requires MC"
     QString phrase;      // "summon, and " / "create the shell, and "
     QString missingText; // the message when the data file is not there
@@ -44,7 +44,8 @@ struct CalcResult {
     std::optional<QString> correctedSkill; // Computed: set when the skill box's text must change
 };
 
-// petType: the CalcPetType number 1..5. The data file is read afresh from the working folder.
+// petType: the CalcPetType number 1..5. The data file is read afresh, from the working folder
+// or else from the installed data folders (findDataFile).
 CalcResult CalculateBestPet(int petType, const QString& skillText);
 
 // --- The steps of a calculation, each usable on its own. ---
