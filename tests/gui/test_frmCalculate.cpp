@@ -38,6 +38,18 @@ void calculate(QWidget& window, const char* skill) {
     QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
 }
 
+// The calculator as the naming window opens it: shown and exposed.
+struct OpenCalculator {
+    RecordingDialogs dialogs;
+    frmCalculate window;
+
+    explicit OpenCalculator(std::optional<Profession> profession)
+        : window(profession, dialogs) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
 const QString kHintFirst =
     QStringLiteral("If one value is lower than the other, enter the lower of the two to see");
 
@@ -88,10 +100,8 @@ private slots:
     }
 
     void choosingACategorySetsThePrompt() {
-        RecordingDialogs dialogs;
-        frmCalculate window(Profession::MP, dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        OpenCalculator open(Profession::MP);
+        frmCalculate& window = open.window;
         QTest::mouseClick(child<QRadioButton>(window, "Option2"), Qt::LeftButton);
         QCOMPARE(labelText(window, "labelSkillText"),
                  QStringLiteral("Please enter your Biological Metamorphosis and Time & Space "
@@ -102,24 +112,20 @@ private slots:
     void calculateBeforeAnyCategoryDoesNothing() {
         TestFolder folder;
         folder.write(QStringLiteral("engypets.txt"), kEngyTable);
-        RecordingDialogs dialogs;
-        frmCalculate window(std::nullopt, dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        OpenCalculator open(std::nullopt);
+        frmCalculate& window = open.window;
         calculate(window, "12345");
         QCOMPARE(child<QLineEdit>(window, "txtMCTS")->text(), QStringLiteral("12345"));
         QCOMPARE(labelText(window, "labelBestPetName"), QString());
         QCOMPARE(labelText(window, "labelNextPetName"), kHintFirst);
-        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(open.dialogs.messages.isEmpty());
     }
 
     void aCalculationShowsTheResultsWithOneAmpersand() {
         TestFolder folder;
         folder.write(QStringLiteral("engypets.txt"), kEngyTable);
-        RecordingDialogs dialogs;
-        frmCalculate window(Profession::Engineer, dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        OpenCalculator open(Profession::Engineer);
+        frmCalculate& window = open.window;
         calculate(window, "300");
         QCOMPARE(labelText(window, "labelBestPetName"),
                  QStringLiteral("The best pet you can currently use is Gladiatorbot Shell (QL "
@@ -141,22 +147,20 @@ private slots:
         QTest::mouseClick(child<QRadioButton>(window, "Option5"), Qt::LeftButton);
         QCOMPARE(labelText(window, "labelBestPetName"),
                  QStringLiteral("Your skills are too low to use any pets."));
-        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(open.dialogs.messages.isEmpty());
     }
 
     void aMissingDataFileIsReportedAndChangesNothing() {
         TestFolder folder;
-        RecordingDialogs dialogs;
-        frmCalculate window(Profession::Engineer, dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        OpenCalculator open(Profession::Engineer);
+        frmCalculate& window = open.window;
         calculate(window, "12345");
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].text,
+        QCOMPARE(open.dialogs.messages.size(), 1);
+        QCOMPARE(open.dialogs.messages[0].text,
                  QStringLiteral("A required file, ENGYPETS.TXT, is missing. Please re-install "
                                 "Glimmbar"));
-        QCOMPARE(dialogs.messages[0].title, QStringLiteral("A required file is missing!"));
-        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(open.dialogs.messages[0].title, QStringLiteral("A required file is missing!"));
+        QCOMPARE(open.dialogs.messages[0].icon, MessageIcon::Exclamation);
         QCOMPARE(child<QLineEdit>(window, "txtMCTS")->text(), QStringLiteral("12345"));
         QCOMPARE(labelText(window, "labelNextPetName"), kHintFirst);
     }
@@ -172,10 +176,7 @@ private slots:
     }
 
     void tabGoesFromTheSkillBoxToTheButtons() {
-        RecordingDialogs dialogs;
-        frmCalculate window(Profession::MP, dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        OpenCalculator open(Profession::MP);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
