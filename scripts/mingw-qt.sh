@@ -43,7 +43,10 @@ fi
 src_dir="$cache/src"
 mkdir -p "$src_dir"
 if ! ls "$src_dir"/qt6-base_"$qt_upstream"*.orig.tar.xz >/dev/null 2>&1; then
-    (cd "$src_dir" && apt-get source --download-only "qt6-base=$qt_version")
+    # The exact Debian revision of the host Qt when the archive still has it; any revision of
+    # the same upstream version will do (checked by the unpacking below).
+    (cd "$src_dir" && { apt-get source --download-only "qt6-base=$qt_version" ||
+                        apt-get source --download-only qt6-base; })
 fi
 
 work="$cache/work-qt-$qt_upstream"
