@@ -146,9 +146,12 @@ WriteResult SaveSettings(const Settings& settings, const QString& file) {
 WriteResult UpdateSettingsFile(const Settings& values, std::initializer_list<SettingsField> fields,
                                Settings* loaded, const QString& file) {
     QStringList stored;
-    TextReader reader(file);
-    for (int i = 0; i < kSettingsLineCount; ++i) {
-        stored.append(reader.readLine().value_or(QString()));
+    {
+        // Closed before the save: Windows refuses to replace a file that is still open.
+        TextReader reader(file);
+        for (int i = 0; i < kSettingsLineCount; ++i) {
+            stored.append(reader.readLine().value_or(QString()));
+        }
     }
     for (const SettingsField field : fields) {
         stored[static_cast<qsizetype>(field)] = values.lineText(field);

@@ -152,6 +152,36 @@ private slots:
         QCOMPARE(nativePath(QStringLiteral("Anarchy Online\\New\\Sub")),
                  QStringLiteral("Anarchy Online/New/Sub"));
     }
+#else
+    // On Windows a game path is already a native path: the text goes to the file API as it
+    // is, and Windows itself resolves backslashes, "..", and letter case.
+    void gamePathsGoToWindowsAsTheyAre() {
+        TestFolder folder;
+        folder.write(QStringLiteral("Anarchy Online/Anarchy.exe"), "game");
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Anarchy Online/scripts")));
+        const QString game = QDir::toNativeSeparators(folder.path());
+
+        for (const QString& text : {game + QStringLiteral("\\anarchy online\\\\.\\ANARCHY.EXE"),
+                                    QStringLiteral("ANARCHY ONLINE\\scripts\\"),
+                                    QStringLiteral("Anarchy Online/New\\Sub")}) {
+            QCOMPARE(nativePath(text), text);
+        }
+        QVERIFY(FExists(game + QStringLiteral("\\ANARCHY ONLINE\\scripts\\..\\anarchy.exe")));
+        // No scripts folder: ".." is still resolved on the text.
+        QVERIFY(FExists(game + QStringLiteral("\\Anarchy Online\\gone\\..\\anarchy.exe")));
+        QVERIFY(DirExists(game + QStringLiteral("\\anarchy online\\SCRIPTS\\")));
+        QVERIFY(FExists(QStringLiteral("anarchy online\\anarchy.exe")));
+
+        // Scripts written through another spelling land in the game's own folder.
+        QVERIFY(writeTextLines(QStringLiteral("anarchy online\\SCRIPTS\\petattack"),
+                               {QStringLiteral("/pet attack")}));
+        QCOMPARE(folder.read(QStringLiteral("Anarchy Online/scripts/petattack")),
+                 QByteArray("/pet attack\r\n"));
+        const auto lines =
+            readTextLines(game + QStringLiteral("\\ANARCHY ONLINE\\Scripts\\PetAttack"));
+        QVERIFY(lines.has_value());
+        QCOMPARE(*lines, QStringList{QStringLiteral("/pet attack")});
+    }
 #endif
 };
 
