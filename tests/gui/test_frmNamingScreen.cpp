@@ -576,6 +576,21 @@ private slots:
         QCOMPARE(open.settings.HealPetName, QStringLiteral("Mender"));
     }
 
+    // Without the Options window ever opened, Create Files renames only the stored selection.
+    void createFilesUsesTheStoredPetSelection() {
+        TestFolder folder;
+        const QString scripts = makeGame(folder);
+        folder.write(kPetSelectionFileName, "0\r\n" + QByteArray("1\r\n").repeated(55));
+        OpenWindow open;
+        open.typeInto(QStringLiteral("txtAttackPetName"), QStringLiteral("Biter"));
+        open.click(QStringLiteral("cmdCreateFile"));
+        QFile naming(scripts + QStringLiteral("petnaming"));
+        QVERIFY(naming.open(QIODevice::ReadOnly));
+        const QByteArray lines = naming.readAll();
+        QVERIFY(!lines.contains("Anger Manifestation"));
+        QVERIFY(lines.startsWith("/pet \"Fury Externalization\" rename \"Biter\" \r\n"));
+    }
+
     // While Options is open, Create Files uses what it shows, saved or not, and stores it.
     void createFilesUsesTheOpenOptionsWindow() {
         TestFolder folder;
