@@ -24,9 +24,13 @@ mkdir -p "$work/game/scripts" "$work/game/cd_image/text/help"
 touch "$work/game/anarchy.exe"
 cp data/*.txt "$work/"
 
-measure() { # program -> "seconds kilobytes" per line
+measure() { # program -> "milliseconds kilobytes" per run
     for _ in $(seq "$runs"); do
-        (cd "$work" && /usr/bin/time -f '%e %M' "$1" 2>&1 >/dev/null | tail -n 1)
+        local start end kib
+        start=$EPOCHREALTIME
+        kib=$(cd "$work" && /usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -n 1)
+        end=$EPOCHREALTIME
+        awk -v s="$start" -v e="$end" -v k="$kib" 'BEGIN {printf "%.1f %s\n", (e - s) * 1000, k}'
     done
 }
 
@@ -45,7 +49,7 @@ m_time=$(cut -d' ' -f1 "$work/minimal.txt" | median)
 g_mem=$(cut -d' ' -f2 "$work/glimmbar.txt" | median)
 m_mem=$(cut -d' ' -f2 "$work/minimal.txt" | median)
 echo "runs: $runs each"
-echo "glimmbar:       median ${g_time}s to first window, peak ${g_mem} KiB"
-echo "minimal window: median ${m_time}s to first window, peak ${m_mem} KiB"
+echo "glimmbar:       median ${g_time} ms to first window, peak ${g_mem} KiB"
+echo "minimal window: median ${m_time} ms to first window, peak ${m_mem} KiB"
 awk -v a="$g_time" -v b="$m_time" -v c="$g_mem" -v d="$m_mem" \
     'BEGIN {printf "ratio: time %.2f, memory %.2f\n", a/b, c/d}'
