@@ -58,6 +58,24 @@ constexpr std::array<LineSpec, kSettingsLineCount> kLines = {{
     flag(&Settings::FollowOrBehind),
 }};
 
+// The name and remember fields of each pet role, in role order.
+struct RoleFields {
+    QString Settings::*name;
+    bool Settings::*remember;
+};
+constexpr std::array<RoleFields, 6> kRoleFields = {{
+    {&Settings::AttackPetName, &Settings::RememberAttack},
+    {&Settings::HealPetName, &Settings::RememberHeal},
+    {&Settings::MezzPetName, &Settings::RememberMezz},
+    {&Settings::EngyPetName, &Settings::RememberEngy},
+    {&Settings::MechdogPetName, &Settings::RememberMechdog},
+    {&Settings::CratPetName, &Settings::RememberCrat},
+}};
+
+const RoleFields& roleFields(PetRole role) {
+    return kRoleFields[static_cast<std::size_t>(role)];
+}
+
 const LineSpec& spec(SettingsField field) {
     return kLines[static_cast<std::size_t>(field)];
 }
@@ -102,6 +120,19 @@ Settings Settings::defaults() {
     s.Behind = QStringLiteral("petstop");
     s.MezzBehind = QStringLiteral("mezzstop");
     return s;
+}
+
+QString& Settings::petName(PetRole role) {
+    return this->*roleFields(role).name;
+}
+const QString& Settings::petName(PetRole role) const {
+    return this->*roleFields(role).name;
+}
+bool& Settings::remembers(PetRole role) {
+    return this->*roleFields(role).remember;
+}
+bool Settings::remembers(PetRole role) const {
+    return this->*roleFields(role).remember;
 }
 
 QString Settings::lineText(SettingsField field) const {

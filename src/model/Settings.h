@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileLayer.h"
+#include "PetCatalogue.h"
 
 #include <QString>
 
@@ -88,6 +89,12 @@ struct Settings {
 
     // What a first start writes.
     static Settings defaults();
+
+    // The pet name and the Remember Name flag of one pet role.
+    QString& petName(PetRole role);
+    const QString& petName(PetRole role) const;
+    bool& remembers(PetRole role);
+    bool remembers(PetRole role) const;
 
     // The text of one line as a save writes it: flags as "1"/"0", a name that is not
     // remembered as "Empty".

@@ -41,47 +41,11 @@ QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString petName(const Settings& s, PetRole role) {
-    switch (role) {
-    case PetRole::Attack:
-        return s.AttackPetName;
-    case PetRole::Heal:
-        return s.HealPetName;
-    case PetRole::Mezz:
-        return s.MezzPetName;
-    case PetRole::Engy:
-        return s.EngyPetName;
-    case PetRole::Mechdog:
-        return s.MechdogPetName;
-    case PetRole::Crat:
-        return s.CratPetName;
-    }
-    return {};
-}
-
-bool isRemembered(const Settings& s, PetRole role) {
-    switch (role) {
-    case PetRole::Attack:
-        return s.RememberAttack;
-    case PetRole::Heal:
-        return s.RememberHeal;
-    case PetRole::Mezz:
-        return s.RememberMezz;
-    case PetRole::Engy:
-        return s.RememberEngy;
-    case PetRole::Mechdog:
-        return s.RememberMechdog;
-    case PetRole::Crat:
-        return s.RememberCrat;
-    }
-    return false;
-}
-
 // Whether the naming script renames a role's pets. The Engineer's mech dogs go with the robot:
 // the robot name is the one the player must give, the mech-dog name may stay empty.
 bool namesRole(const Settings& s, PetRole role) {
     const PetRole deciding = role == PetRole::Mechdog ? PetRole::Engy : role;
-    return !petName(s, deciding).isEmpty();
+    return !s.petName(deciding).isEmpty();
 }
 
 // ---- The naming script ----
@@ -92,7 +56,7 @@ QStringList namingLines(const CreateSnapshot& snapshot, Profession profession) {
         if (!namesRole(snapshot.settings, role)) {
             continue;
         }
-        const QString name = petName(snapshot.settings, role);
+        const QString name = snapshot.settings.petName(role);
         for (const PetType& type : roleTypes(role)) {
             const int index = petTypeIndex(QLatin1String(type.key));
             if (!snapshot.selection.isIncluded(index)) {
@@ -370,8 +334,8 @@ std::vector<StoredText> textsToStore(const Settings& s, Profession profession) {
                                                          "your mech dog",   "your droid"};
     for (const PetRole role : kAllRoles) {
         // A name goes into a file when this run's scripts use it or the settings remember it.
-        if (roleProfession(role) == profession || isRemembered(s, role)) {
-            texts.push_back({petName(s, role),
+        if (roleProfession(role) == profession || s.remembers(role)) {
+            texts.push_back({s.petName(role),
                              QStringLiteral("The name of ") +
                                  QLatin1String(roleWords[static_cast<std::size_t>(role)]),
                              inNamingWindow});

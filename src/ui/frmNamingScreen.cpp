@@ -30,23 +30,19 @@ struct PetRowSpec {
     const char* nameBox;
     const char* rememberBox;
     int line; // 1 at the top
-    bool Settings::*remember;
-    QString Settings::*name;
 };
 
 constexpr std::array<PetRowSpec, 6> kPetRows = {{
     {PetRole::Attack, "Attack Pet", "Image2", "attackpet.png", "txtAttackPetName",
-     "chkRememberAttack", 1, &Settings::RememberAttack, &Settings::AttackPetName},
-    {PetRole::Heal, "Heal Pet", "Image1", "healpet.png", "txtHealPetName", "chkRememberHeal", 3,
-     &Settings::RememberHeal, &Settings::HealPetName},
-    {PetRole::Mezz, "Mezz Pet", "Image3", "mezzpet.png", "txtMezzPetName", "chkRememberMezz", 5,
-     &Settings::RememberMezz, &Settings::MezzPetName},
+     "chkRememberAttack", 1},
+    {PetRole::Heal, "Heal Pet", "Image1", "healpet.png", "txtHealPetName", "chkRememberHeal", 3},
+    {PetRole::Mezz, "Mezz Pet", "Image3", "mezzpet.png", "txtMezzPetName", "chkRememberMezz", 5},
     {PetRole::Engy, "Engineer Robot", "Image5", "engyrobot.png", "txtEngyPetName",
-     "chkRememberEngy", 2, &Settings::RememberEngy, &Settings::EngyPetName},
+     "chkRememberEngy", 2},
     {PetRole::Mechdog, "Engineer Mechdog", "Image6", "mechdog.png", "txtMechdogPetName",
-     "chkRememberMechdog", 4, &Settings::RememberMechdog, &Settings::MechdogPetName},
+     "chkRememberMechdog", 4},
     {PetRole::Crat, "Bureaucrat Droid", "Image4", "cratdroid.png", "txtCratPetName",
-     "chkRememberCrat", 3, &Settings::RememberCrat, &Settings::CratPetName},
+     "chkRememberCrat", 3},
 }};
 
 // The order a colour code looks for its target box; the first key that matches wins.
@@ -306,8 +302,8 @@ void frmNamingScreen::Form_Load() {
     LoadSettings(m_settings);
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const PetRowSpec& spec = kPetRows[i];
-        const bool remembered = m_settings.*spec.remember;
-        m_rows[i].name->setText(remembered ? m_settings.*spec.name : QString());
+        const bool remembered = m_settings.remembers(spec.role);
+        m_rows[i].name->setText(remembered ? m_settings.petName(spec.role) : QString());
         m_rows[i].remember->setChecked(remembered);
     }
 
@@ -415,8 +411,8 @@ void frmNamingScreen::showColourFaces(bool colours) {
 Settings frmNamingScreen::namingSnapshot() const {
     Settings snapshot = m_settings;
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-        snapshot.*kPetRows[i].name = m_rows[i].name->text();
-        snapshot.*kPetRows[i].remember = m_rows[i].remember->isChecked();
+        snapshot.petName(kPetRows[i].role) = m_rows[i].name->text();
+        snapshot.remembers(kPetRows[i].role) = m_rows[i].remember->isChecked();
     }
     return snapshot;
 }
