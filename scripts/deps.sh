@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building and testing Glimmbar needs on Debian 12, and only what is missing.
+#   scripts/deps.sh            the packages for the Linux build, tests, fuzzing and packaging
+#   scripts/deps.sh windows    the MinGW-w64 cross-compiler and Wine for the Windows core build
 set -euo pipefail
 
-packages=(
+windows=(cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+         qt6-base-dev qt6-base-dev-tools wine wine64)
+
+linux=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     clang-format clang-14 libclang-rt-14-dev
@@ -10,6 +15,12 @@ packages=(
     xvfb xauth
     librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
+
+if [ "${1:-}" = windows ]; then
+    packages=("${windows[@]}")
+else
+    packages=("${linux[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
