@@ -22,67 +22,32 @@ const QString kFolderTitle = "&Select your Anarchy Online folder:";
 // A settings file whose every line differs from a first run's, so a rewrite that loses one
 // shows.
 QByteArray lovedSettings() {
-    return crlf({"My Own Header",
-                 "V1.4.0",
-                 "(None)",
-                 "Engineer",
-                 "2000",
-                 "1",
-                 "Grimlock",
-                 "0",
-                 "Empty",
-                 "1",
-                 "",
-                 "1",
-                 "Bolt",
-                 "0",
-                 "Empty",
-                 "1",
-                 "\x10\x18Paperclip",
-                 "nm",
-                 "at",
-                 "he",
-                 "hm",
-                 "mz",
-                 "bh",
-                 "mb",
-                 "Go!",
-                 "Healing",
-                 "Sleep",
-                 "Roll out",
-                 "Filed",
-                 "1"});
+    return QByteArray("My Own Header|V1.4.0|(None)|Engineer|2000|1|Grimlock|0|Empty|1||1|Bolt|0|"
+                      "Empty|1|\x10\x18Paperclip|nm|at|he|hm|mz|bh|mb|Go!|Healing|Sleep|Roll out|"
+                      "Filed|1|")
+        .replace('|', "\r\n");
 }
 
-// Replaces line 3 of lovedSettings().
-QByteArray lovedSettingsWithScripts(const QString& scriptsDir) {
-    QList<QByteArray> lines = lovedSettings().split('\n');
-    lines[2] = encodeWindows1252(scriptsDir) + "\r";
-    return lines.join('\n');
-}
-
-// The welcome window as start-up shows it.
+// The welcome window as start-up shows it, over lovedSettings().
 struct OpenWindow {
     Settings settings;
     PetSelection selection;
     RecordingDialogs dialogs;
     frmBrowseFolder window{settings, selection, dialogs};
 
-    OpenWindow() {
+    explicit OpenWindow(const TestFolder& folder) {
+        folder.write("glimmbar.cfg", lovedSettings());
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
     ~OpenWindow() { delete window.namingWindow(); }
-    void click(const QString& name) const {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+    // Ok, with the folder dialog answered by `folder` (empty: cancelled).
+    void chooseFolder(const QString& folder) {
+        dialogs.answerFolder(folder);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdBrowse"), Qt::LeftButton);
     }
 };
-
-// The folder the dialog hands back, as the settings file stores it.
-QString gameText(const QString& folder) {
-    return QDir::toNativeSeparators(folder);
-}
 
 } // namespace
 
@@ -97,18 +62,8 @@ private slots:
     }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
-    void theWelcomeReadsAsWritten() {
-        TestFolder folder;
-        OpenWindow open;
-        QCOMPARE(open.window.windowTitle(), QString("Welcome to Glimmbar!"));
-        QCOMPARE(open.window.findChild<QLabel*>("labelWelcome")->text(),
-                 QString("Welcome to Glimmbar!  This is either your first time using this "
-                         "program, or your Anarchy Online folder has moved.  Press \"Ok\" to "
-                         "select your Anarchy Online folder, or \"Cancel\" to exit."));
-        QCOMPARE(open.window.findChild<QPushButton*>("cmdBrowse")->text(), QString("&Ok"));
-        QCOMPARE(open.window.findChild<QPushButton*>("cmdClose")->text(), QString("&Cancel"));
-    }
-
+    // Only the scripts folder line changes; scripts already there are kept, and the naming
+    // window opens on the file just written.
     void okStoresTheScriptsFolderAndOpensTheNamingWindow_data() {
         QTest::addColumn<bool>("scriptsExist");
         QTest::newRow("no scripts folder yet") << false;
@@ -117,28 +72,27 @@ private slots:
     void okStoresTheScriptsFolderAndOpensTheNamingWindow() {
         QFETCH(bool, scriptsExist);
         TestFolder folder;
-        folder.write("glimmbar.cfg", lovedSettings());
         folder.write("Anarchy Online/anarchy.exe", "MZ");
         if (scriptsExist) {
             folder.write("Anarchy Online/scripts/petattack", "/pet attack\r\n");
         }
         const QString game = folder.filePath("Anarchy Online");
-        OpenWindow open;
-        open.dialogs.answerFolder(game);
-        open.click("cmdBrowse");
+        OpenWindow open(folder);
+        QCOMPARE(open.window.findChild<QLabel*>("labelWelcome")->text(),
+                 QString("Welcome to Glimmbar!  This is either your first time using this "
+                         "program, or your Anarchy Online folder has moved.  Press \"Ok\" to "
+                         "select your Anarchy Online folder, or \"Cancel\" to exit."));
+        open.chooseFolder(game);
 
-        QCOMPARE(open.dialogs.folderQuestions.size(), 1);
-        QCOMPARE(open.dialogs.folderQuestions[0].first, QString());
-        QCOMPARE(open.dialogs.folderQuestions[0].second, kFolderTitle);
-        const QString scriptsDir = gameText(game) + "\\scripts\\";
-        QCOMPARE(folder.read("glimmbar.cfg"), lovedSettingsWithScripts(scriptsDir));
+        QCOMPARE(open.dialogs.folderQuestions,
+                 (QList<QPair<QString, QString>>{{"", kFolderTitle}}));
+        const QString scriptsDir = QDir::toNativeSeparators(game) + "\\scripts\\";
+        QCOMPARE(folder.read("glimmbar.cfg"),
+                 lovedSettings().replace("(None)", encodeWindows1252(scriptsDir)));
         QCOMPARE(open.settings.ScriptsDirName, scriptsDir);
         QVERIFY(QFileInfo(game + "/scripts").isDir());
-        QCOMPARE(folder.exists("Anarchy Online/scripts/petattack"), scriptsExist);
-        if (scriptsExist) {
-            QCOMPARE(folder.read("Anarchy Online/scripts/petattack"),
-                     QByteArray("/pet attack\r\n"));
-        }
+        QCOMPARE(folder.read("Anarchy Online/scripts/petattack"),
+                 scriptsExist ? QByteArray("/pet attack\r\n") : QByteArray());
         // What the game check of the next start looks for.
         QVERIFY(FExists(scriptsDir + "..\\anarchy.exe"));
 
@@ -147,17 +101,13 @@ private slots:
         frmNamingScreen* naming = open.window.namingWindow();
         QVERIFY(naming != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(naming));
-        // The naming window loaded the file just written.
-        QCOMPARE(naming->namingSnapshot().LastModeUsedMEC, QString("Engineer"));
         QCOMPARE(naming->namingSnapshot().EngyPetName, QString("Bolt"));
     }
 
     void aCancelledDialogLeavesEverythingAsItWas() {
         TestFolder folder;
-        folder.write("glimmbar.cfg", lovedSettings());
-        OpenWindow open;
-        open.dialogs.answerFolder("");
-        open.click("cmdBrowse");
+        OpenWindow open(folder);
+        open.chooseFolder("");
         QCOMPARE(open.dialogs.folderQuestions.size(), 1);
         QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
         QVERIFY(open.dialogs.messages.isEmpty());
@@ -167,34 +117,18 @@ private slots:
 
         // The player can try again at once.
         folder.write("AO/anarchy.exe", "MZ");
-        open.dialogs.answerFolder(folder.filePath("AO"));
-        open.click("cmdBrowse");
+        open.chooseFolder(folder.filePath("AO"));
         QTRY_VERIFY(open.window.namingWindow() != nullptr);
         QVERIFY(folder.exists("AO/scripts"));
     }
 
-    void aScriptsFolderThatCannotBeMadeIsReported_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("blocker");
-        // Root can create folders anywhere, so the path itself must make creation impossible.
-        QTest::newRow("a file named scripts") << "Game"
-                                              << "Game/scripts";
-        QTest::newRow("a vanished game folder") << "Gone/Game"
-                                                << "";
-        QTest::newRow("a path through a file") << "notes.txt/Game"
-                                               << "notes.txt";
-    }
+    // Only one folder level is ever made (pinned in test_filelayer, makingAFolder); here a
+    // file in the way of the scripts folder.
     void aScriptsFolderThatCannotBeMadeIsReported() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, blocker);
         TestFolder folder;
-        folder.write("glimmbar.cfg", lovedSettings());
-        if (!blocker.isEmpty()) {
-            folder.write(blocker, "not a folder");
-        }
-        OpenWindow open;
-        open.dialogs.answerFolder(folder.filePath(chosen));
-        open.click("cmdBrowse");
+        folder.write("Game/scripts", "not a folder");
+        OpenWindow open(folder);
+        open.chooseFolder(folder.filePath("Game"));
 
         QCOMPARE(open.dialogs.messages.size(), 1);
         const Message& message = open.dialogs.messages[0];
@@ -202,43 +136,38 @@ private slots:
         QCOMPARE(message.icon, MessageIcon::Critical);
         QVERIFY2(message.text.contains("could not create the scripts folder"),
                  qPrintable(message.text));
-        QVERIFY(message.text.contains(QDir::toNativeSeparators(folder.filePath(chosen))));
+        QVERIFY(message.text.contains(QDir::toNativeSeparators(folder.filePath("Game"))));
         QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
+        QCOMPARE(folder.read("Game/scripts"), QByteArray("not a folder"));
         QVERIFY(open.window.isVisible());
         QVERIFY(open.window.namingWindow() == nullptr);
 
         // Asking again starts where the player was.
-        open.dialogs.answerFolder("");
-        open.click("cmdBrowse");
-        QCOMPARE(open.dialogs.folderQuestions[1].first, gameText(folder.filePath(chosen)));
+        open.chooseFolder("");
+        QCOMPARE(open.dialogs.folderQuestions[1].first,
+                 QDir::toNativeSeparators(folder.filePath("Game")));
     }
 
+    // The button and the key; the close box takes the same way out as the button.
     void cancelLeavesWithoutWriting_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel button") << "click";
-        QTest::newRow("Esc") << "escape";
-        QTest::newRow("access key") << "alt+c";
-        QTest::newRow("close box") << "close";
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("Esc") << true;
     }
     void cancelLeavesWithoutWriting() {
-        QFETCH(QString, how);
+        QFETCH(bool, byEsc);
         TestFolder folder;
-        folder.write("glimmbar.cfg", crlf({"Glimmbar Config File", "V1.5.1", "(None)"}));
-        OpenWindow open;
+        OpenWindow open(folder);
         const int exitCode = runUntilTheProgramEnds([&] {
-            if (how == "click") {
-                open.click("cmdClose");
-            } else if (how == "escape") {
+            if (byEsc) {
                 QTest::keyClick(&open.window, Qt::Key_Escape);
-            } else if (how == "alt+c") {
-                QTest::keyClick(&open.window, Qt::Key_C, Qt::AltModifier);
             } else {
-                open.window.close();
+                QTest::mouseClick(open.window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
             }
         });
         QCOMPARE(exitCode, 0);
         QTRY_VERIFY(!open.window.isVisible());
-        QCOMPARE(folder.read("glimmbar.cfg"), crlf({"Glimmbar Config File", "V1.5.1", "(None)"}));
+        QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
         QVERIFY(open.dialogs.folderQuestions.isEmpty());
         QVERIFY(open.window.namingWindow() == nullptr);
     }
