@@ -11,36 +11,10 @@ namespace {
 
 const QString kFile = QStringLiteral("glimmbar.cfg");
 
-const QByteArray kFirstRun = crlf({"Glimmbar Config File",
-                                   "V1.5.1",
-                                   "(None)",
-                                   "MP",
-                                   "0",
-                                   "0",
-                                   "Empty",
-                                   "0",
-                                   "Empty",
-                                   "0",
-                                   "Empty",
-                                   "0",
-                                   "Empty",
-                                   "0",
-                                   "Empty",
-                                   "0",
-                                   "Empty",
-                                   "petnaming",
-                                   "petattack",
-                                   "petheal",
-                                   "pethealme",
-                                   "petmezz",
-                                   "petstop",
-                                   "mezzstop",
-                                   "",
-                                   "",
-                                   "",
-                                   "",
-                                   "",
-                                   "0"});
+const QByteArray kFirstRun = "Glimmbar Config File\r\nV1.5.1\r\n(None)\r\nMP\r\n0\r\n" +
+                             QByteArray("0\r\nEmpty\r\n").repeated(6) +
+                             "petnaming\r\npetattack\r\npetheal\r\npethealme\r\npetmezz\r\n"
+                             "petstop\r\nmezzstop\r\n\r\n\r\n\r\n\r\n\r\n0\r\n";
 
 // A stored file with a player's own values on every line.
 QByteArray playerFile() {
