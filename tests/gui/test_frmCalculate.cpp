@@ -31,6 +31,18 @@ QString labelText(QWidget& window, const char* name) {
     return child<QLabel>(window, name)->text();
 }
 
+// The four result lines, best pet first.
+QStringList results(QWidget& window) {
+    return {labelText(window, "labelBestPetName"), labelText(window, "labelBestPetSkill"),
+            labelText(window, "labelNextPetName"), labelText(window, "labelNextPetSkill")};
+}
+
+// What the result lines say until a calculation is made.
+const QStringList kNoResults = {
+    QString(), QString(),
+    QStringLiteral("If one value is lower than the other, enter the lower of the two to see"),
+    QStringLiteral("the name and QL of the best pet you can use, and the next one in the line.")};
+
 void calculate(QWidget& window, const char* skill) {
     QLineEdit* box = child<QLineEdit>(window, "txtMCTS");
     box->clear();
@@ -50,9 +62,6 @@ struct OpenCalculator {
     }
 };
 
-const QString kHintFirst =
-    QStringLiteral("If one value is lower than the other, enter the lower of the two to see");
-
 } // namespace
 
 class TestFrmCalculate : public QObject {
@@ -62,63 +71,50 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
     void cleanup() { QTRY_COMPARE(QApplication::topLevelWidgets().size(), 0); }
 
+    // Without data files, calculating names the category's own missing file and changes
+    // nothing on screen; before any category is chosen it does nothing at all.
     void theNamingWindowsProfessionIsPreselected_data() {
-        QTest::addColumn<int>("profession"); // -1: none chosen
         QTest::addColumn<QString>("checked");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("profession"); // -1: none chosen
         QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("missing");
+        // "Time & Space" with one ampersand, shown as it is, underlining nothing.
         const QString mc = QStringLiteral("Please enter your Matter Creation and Time & Space "
                                           "skills, or select a different pet type.");
-        QTest::newRow("MP: attack pets") << int(Profession::MP) << "Option1"
-                                         << "MPAttack" << mc;
-        QTest::newRow("Engineer") << int(Profession::Engineer) << "Option4"
-                                  << "Engy" << mc;
-        QTest::newRow("Bureaucrat") << int(Profession::Bureaucrat) << "Option5"
-                                    << "Crat" << mc;
-        QTest::newRow("none") << -1 << ""
-                              << "EmptyDefault"
-                              << "First, select a pet type from the choices listed at the right.";
+        QTest::newRow("MP") << "Option1" << int(Profession::MP) << mc << "MPAPETS.TXT";
+        QTest::newRow("Engy") << "Option4" << int(Profession::Engineer) << mc << "ENGYPETS.TXT";
+        QTest::newRow("Crat") << "Option5" << int(Profession::Bureaucrat) << mc << "CRATPETS.TXT";
+        QTest::newRow("none")
+            << "" << -1
+            << QStringLiteral("First, select a pet type from the choices listed at the right.")
+            << QString();
     }
     void theNamingWindowsProfessionIsPreselected() {
-        QFETCH(int, profession);
         QFETCH(QString, checked);
-        QFETCH(QString, key);
+        QFETCH(int, profession);
         QFETCH(QString, prompt);
-        RecordingDialogs dialogs;
-        frmCalculate window(profession < 0 ? std::nullopt
-                                           : std::optional(static_cast<Profession>(profession)),
-                            dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (const QRadioButton* option : window.findChildren<QRadioButton*>()) {
+        QFETCH(QString, missing);
+        TestFolder folder;
+        OpenCalculator open(profession < 0 ? std::nullopt
+                                           : std::optional(static_cast<Profession>(profession)));
+        for (const QRadioButton* option : open.window.findChildren<QRadioButton*>()) {
             QCOMPARE(option->isChecked(), option->objectName() == checked);
         }
-        QCOMPARE(window.petTypeKey(), key);
-        QCOMPARE(labelText(window, "labelSkillText"), prompt);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Calculate Pet"));
-        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(window, "txtMCTS"));
-    }
+        QCOMPARE(labelText(open.window, "labelSkillText"), prompt);
+        QCOMPARE(open.window.windowTitle(), QStringLiteral("Calculate Pet"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(open.window, "txtMCTS"));
 
-    void choosingACategorySetsThePrompt() {
-        OpenCalculator open(Profession::MP);
-        frmCalculate& window = open.window;
-        QTest::mouseClick(child<QRadioButton>(window, "Option2"), Qt::LeftButton);
-        QCOMPARE(labelText(window, "labelSkillText"),
-                 QStringLiteral("Please enter your Biological Metamorphosis and Time & Space "
-                                "skills, or select a different pet type."));
-        QCOMPARE(window.petTypeKey(), QStringLiteral("Heal"));
-    }
-
-    void calculateBeforeAnyCategoryDoesNothing() {
-        TestFolder folder;
-        folder.write(QStringLiteral("engypets.txt"), kEngyTable);
-        OpenCalculator open(std::nullopt);
-        frmCalculate& window = open.window;
-        calculate(window, "12345");
-        QCOMPARE(child<QLineEdit>(window, "txtMCTS")->text(), QStringLiteral("12345"));
-        QCOMPARE(labelText(window, "labelBestPetName"), QString());
-        QCOMPARE(labelText(window, "labelNextPetName"), kHintFirst);
-        QVERIFY(open.dialogs.messages.isEmpty());
+        calculate(open.window, "12345");
+        QList<Message> expected;
+        if (!missing.isEmpty()) {
+            expected.append(
+                {QStringLiteral("A required file, %1, is missing. Please re-install Glimmbar")
+                     .arg(missing),
+                 QStringLiteral("A required file is missing!"), MessageIcon::Exclamation});
+        }
+        QCOMPARE(open.dialogs.messages, expected);
+        QCOMPARE(child<QLineEdit>(open.window, "txtMCTS")->text(), QStringLiteral("12345"));
+        QCOMPARE(results(open.window), kNoResults);
     }
 
     void aCalculationShowsTheResultsWithOneAmpersand() {
@@ -127,62 +123,43 @@ private slots:
         OpenCalculator open(Profession::Engineer);
         frmCalculate& window = open.window;
         calculate(window, "300");
-        QCOMPARE(labelText(window, "labelBestPetName"),
-                 QStringLiteral("The best pet you can currently use is Gladiatorbot Shell (QL "
-                                "12)."));
-        QCOMPARE(labelText(window, "labelBestPetSkill"),
-                 QStringLiteral("This nano requires MC/T&S skills of at least 250 to create the "
-                                "shell, and 200 to prevent OE."));
-        QCOMPARE(labelText(window, "labelNextPetName"),
-                 QStringLiteral("The next pet up from this is Warbot Shell (QL 40)."));
+        QCOMPARE(results(window),
+                 QStringList({"The best pet you can currently use is Gladiatorbot Shell (QL 12).",
+                              "This nano requires MC/T&S skills of at least 250 to create the "
+                              "shell, and 200 to prevent OE.",
+                              "The next pet up from this is Warbot Shell (QL 40).",
+                              "This nano requires MC/T&S skills of at least 600 to create the "
+                              "shell, and 480 to prevent OE."}));
 
         // Five digits are too many: the box is corrected and no pet is usable.
         calculate(window, "12345");
         QCOMPARE(child<QLineEdit>(window, "txtMCTS")->text(), QStringLiteral("0"));
-        QCOMPARE(labelText(window, "labelBestPetName"),
-                 QStringLiteral("Your skills are too low to use any pets."));
-        QCOMPARE(labelText(window, "labelBestPetSkill"), QStringLiteral(" "));
+        const QStringList tooLow = results(window);
+        QCOMPARE(tooLow.mid(0, 2), QStringList({"Your skills are too low to use any pets.", " "}));
 
-        // Another category keeps the results until the next calculation.
-        QTest::mouseClick(child<QRadioButton>(window, "Option5"), Qt::LeftButton);
-        QCOMPARE(labelText(window, "labelBestPetName"),
-                 QStringLiteral("Your skills are too low to use any pets."));
+        // Another category asks for its own skill and keeps the results until the next
+        // calculation.
+        QTest::mouseClick(child<QRadioButton>(window, "Option2"), Qt::LeftButton);
+        QCOMPARE(labelText(window, "labelSkillText"),
+                 QStringLiteral("Please enter your Biological Metamorphosis and Time & Space "
+                                "skills, or select a different pet type."));
+        QCOMPARE(results(window), tooLow);
         QVERIFY(open.dialogs.messages.isEmpty());
     }
 
-    void aMissingDataFileIsReportedAndChangesNothing() {
-        TestFolder folder;
-        OpenCalculator open(Profession::Engineer);
-        frmCalculate& window = open.window;
-        calculate(window, "12345");
-        QCOMPARE(open.dialogs.messages.size(), 1);
-        QCOMPARE(open.dialogs.messages[0].text,
-                 QStringLiteral("A required file, ENGYPETS.TXT, is missing. Please re-install "
-                                "Glimmbar"));
-        QCOMPARE(open.dialogs.messages[0].title, QStringLiteral("A required file is missing!"));
-        QCOMPARE(open.dialogs.messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(child<QLineEdit>(window, "txtMCTS")->text(), QStringLiteral("12345"));
-        QCOMPARE(labelText(window, "labelNextPetName"), kHintFirst);
-    }
-
-    void closeUnloadsTheWindow() {
+    // Tab goes from the skill box to the two buttons, then to the categories; Close unloads
+    // the window.
+    void tabOrderAndClose() {
         RecordingDialogs dialogs;
-        auto* window = new frmCalculate(Profession::MP, dialogs);
+        QPointer<frmCalculate> window = new frmCalculate(Profession::MP, dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QPointer<frmCalculate> alive(window);
+        for (const char* next : {"Command1", "cmdClosethis", "Option1"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+        }
         QTest::mouseClick(child<QPushButton>(*window, "cmdClosethis"), Qt::LeftButton);
-        QTRY_VERIFY(alive.isNull());
-    }
-
-    void tabGoesFromTheSkillBoxToTheButtons() {
-        OpenCalculator open(Profession::MP);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClosethis"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1"));
+        QTRY_VERIFY(window.isNull());
     }
 };
 
