@@ -27,9 +27,6 @@ public:
     frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
                  QWidget* parent = nullptr);
 
-    // The selected category's key, "EmptyDefault" until one is chosen.
-    QString petTypeKey() const { return m_txtPetType; }
-
 private slots:
     void Command1_Click();
     void cmdClosethis_Click();
