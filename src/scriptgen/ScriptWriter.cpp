@@ -196,23 +196,25 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
     plan.script(s.Attack, lines);
 }
 
+// An attack or mezz pet: its command script (the announcement, then the attack order — a mezz
+// pet mezzes what it is told to attack) and its behind/follow script.
+void planCombatPet(Plan& plan, const Settings& s, const QString& name, const QString& announce,
+                   const QString& commandScript, const QString& positionScript) {
+    QStringList command;
+    appendChatLine(command, name, announce);
+    command.append(attackLine(name));
+    plan.script(commandScript, command);
+    plan.script(positionScript, {positionLine(s, name)});
+}
+
 // Scripts of a role left unnamed are not touched: the player keeps whatever an earlier run
 // made for that pet.
 void planMpScripts(Plan& plan, const Settings& s) {
     if (!s.AttackPetName.isEmpty()) {
-        QStringList attack;
-        appendChatLine(attack, s.AttackPetName, s.MPAttackAnnounce);
-        attack.append(attackLine(s.AttackPetName));
-        plan.script(s.Attack, attack);
-        plan.script(s.Behind, {positionLine(s, s.AttackPetName)});
+        planCombatPet(plan, s, s.AttackPetName, s.MPAttackAnnounce, s.Attack, s.Behind);
     }
     if (!s.MezzPetName.isEmpty()) {
-        QStringList mezz;
-        appendChatLine(mezz, s.MezzPetName, s.MPMezzAnnounce);
-        // A mezz pet mezzes what it is told to attack.
-        mezz.append(attackLine(s.MezzPetName));
-        plan.script(s.Mezz, mezz);
-        plan.script(s.MezzBehind, {positionLine(s, s.MezzPetName)});
+        planCombatPet(plan, s, s.MezzPetName, s.MPMezzAnnounce, s.Mezz, s.MezzBehind);
     }
     if (!s.HealPetName.isEmpty()) {
         const QStringList heal = healLines(s);
