@@ -23,22 +23,6 @@ Message folderMessage(const QString& text) {
     return {text, kProgramTitle, MessageIcon::Critical};
 }
 
-// Message boxes belong to this window while it handles a click, and to no window after it:
-// the welcome window is gone once the naming window opens.
-class ParentWindowScope {
-public:
-    ParentWindowScope(DialogSeam& dialogs, QWidget* window)
-        : m_dialogs(dialogs) {
-        m_dialogs.setParentWindow(window);
-    }
-    ~ParentWindowScope() { m_dialogs.setParentWindow(nullptr); }
-    ParentWindowScope(const ParentWindowScope&) = delete;
-    ParentWindowScope& operator=(const ParentWindowScope&) = delete;
-
-private:
-    DialogSeam& m_dialogs;
-};
-
 } // namespace
 
 frmBrowseFolder::frmBrowseFolder(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
@@ -82,7 +66,8 @@ void frmBrowseFolder::cmdBrowse_Click() {
     const QString scriptsDir = folder + QStringLiteral("\\scripts\\");
 
     // The folder is made before it is stored, so the settings never name a scripts folder
-    // that the program could not create.
+    // that the program could not create. The welcome window is gone once the naming window
+    // opens, so message boxes are parented to it only for this click.
     const ParentWindowScope messagesBelongHere(m_dialogs, this);
     if (!ensureScriptsFolder(scriptsDir)) {
         return;

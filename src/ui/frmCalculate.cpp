@@ -198,10 +198,11 @@ void frmCalculate::Command1_Click() {
     }
     const CalcResult result = CalculateBestPet(petType, m_txtMCTS->text());
     switch (result.kind) {
-    case CalcResult::Kind::MissingFile:
-        m_dialogs.setParentWindow(this);
+    case CalcResult::Kind::MissingFile: {
+        const ParentWindowScope messagesBelongHere(m_dialogs, this);
         m_dialogs.showMessage(result.missingFile);
         break;
+    }
     case CalcResult::Kind::Failed:
         break;
     case CalcResult::Kind::Computed:

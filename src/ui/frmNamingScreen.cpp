@@ -448,10 +448,8 @@ void frmNamingScreen::cmdCreateFile_Click() {
     if (m_options && m_options->isVisible()) {
         m_options->applyTo(snapshot.settings, snapshot.selection);
     }
-    m_dialogs.setParentWindow(this);
-    const bool written = runCreateFiles(snapshot, m_dialogs);
-    m_dialogs.setParentWindow(nullptr);
-    if (written) {
+    const ParentWindowScope messagesBelongHere(m_dialogs, this);
+    if (runCreateFiles(snapshot, m_dialogs)) {
         // glimmbar.cfg now holds the profession, the remembered names and the Options values
         // of this run; the one settings record follows it.
         m_settings = snapshot.settings;

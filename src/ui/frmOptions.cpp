@@ -316,13 +316,12 @@ bool frmOptions::reportIfFailed(const WriteResult& result) {
     if (result) {
         return false;
     }
-    m_dialogs.setParentWindow(this);
+    const ParentWindowScope messagesBelongHere(m_dialogs, this);
     m_dialogs.showMessage(
         {QStringLiteral("Glimmbar could not save your options to \"%1\" in the folder "
                         "\"%2\":\n\n%3\n\nYour changes are still in the Options window.")
              .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
          kProgramTitle, MessageIcon::Critical});
-    m_dialogs.setParentWindow(nullptr);
     return true;
 }
 
