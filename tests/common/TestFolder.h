@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,4 +50,17 @@ inline QByteArray crlf(std::initializer_list<const char*> lines) {
         bytes += "\r\n";
     }
     return bytes;
+}
+
+// Every file below a folder with its bytes, keyed by its path inside the folder: what a run
+// wrote, or proof that a refused one wrote nothing.
+inline QMap<QString, QByteArray> folderContents(const QString& root) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(QDir(root).relativeFilePath(file.fileName()),
+                     file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
+    }
+    return files;
 }

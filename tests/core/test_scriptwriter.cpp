@@ -5,7 +5,6 @@
 #include "TestFolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QMap>
 #include <QTest>
 
@@ -77,18 +76,6 @@ void exclude(CreateSnapshot& snap, const char* key) {
     snap.selection.include[static_cast<std::size_t>(petTypeIndex(QLatin1String(key)))] = false;
 }
 
-// Every file below a folder with its bytes.
-QMap<QString, QByteArray> contents(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        files.insert(QDir(root).relativeFilePath(file.fileName()),
-                     file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
-    }
-    return files;
-}
-
 } // namespace
 
 class TestScriptWriter : public QObject {
@@ -145,16 +132,16 @@ private slots:
         GameFolder folder;
         RecordingSink sink;
         QVERIFY(runCreateFiles(snap, sink));
-        const QMap<QString, QByteArray> written = contents(folder.path());
+        const QMap<QString, QByteArray> written = folderContents(folder.path());
         const QMap<QString, QByteArray> expected =
-            contents(QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/") + scenario);
+            folderContents(QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/") + scenario);
         QVERIFY(!expected.isEmpty());
         for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
             QVERIFY2(written.contains(it.key()), qPrintable(it.key() + " was not written"));
             QVERIFY2(written.value(it.key()) == it.value(), qPrintable(it.key() + " differs"));
         }
         QVERIFY(runCreateFiles(snap, sink));
-        QCOMPARE(contents(folder.path()), written);
+        QCOMPARE(folderContents(folder.path()), written);
         const Message success{
             QStringLiteral("Script files for a") + who + QStringLiteral(" have been created."),
             QStringLiteral("Glimmbar has created your files!"), MessageIcon::Information};
@@ -262,7 +249,7 @@ private slots:
             folder.write(kScripts + QLatin1String(name), kOld);
         }
         folder.write(QStringLiteral("game/cd_image/text/help/glimmbarhelp.txt"), kOld);
-        const QMap<QString, QByteArray> before = contents(folder.path());
+        const QMap<QString, QByteArray> before = folderContents(folder.path());
 
         RecordingSink sink;
         QCOMPARE(runCreateFiles(snap, sink), accepted);
@@ -275,7 +262,7 @@ private slots:
             QVERIFY2(m.text.contains(textPart), qPrintable(m.text));
         }
         if (!accepted) {
-            QCOMPARE(contents(folder.path()), before);
+            QCOMPARE(folderContents(folder.path()), before);
         }
     }
 

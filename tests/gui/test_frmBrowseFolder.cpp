@@ -1,5 +1,6 @@
 #include "ui/frmBrowseFolder.h"
 
+#include "GuiTestRules.h"
 #include "ProgramLoop.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
@@ -55,11 +56,7 @@ class TestFrmBrowseFolder : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every warning fails a test, except the offscreen platform saying what a real window
-    // system would do (raising a window, sizing a dialog).
-    void init() {
-        QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support ).*"));
-    }
+    void init() { failOnQtWarnings(); }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
     // Only the scripts folder line changes; scripts already there are kept, and the naming

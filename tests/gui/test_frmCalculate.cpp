@@ -1,5 +1,6 @@
 #include "ui/frmCalculate.h"
 
+#include "GuiTestRules.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 
@@ -70,12 +71,7 @@ class TestFrmCalculate : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every warning fails a test, except the offscreen platform saying what a real window
-    // system would do (sizing a message box).
-    void init() {
-        QTest::failOnWarning(
-            QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
-    }
+    void init() { failOnQtWarnings(); }
     void cleanup() { QTRY_COMPARE(QApplication::topLevelWidgets().size(), 0); }
 
     // Without data files, calculating names the category's own missing file and changes

@@ -1,5 +1,6 @@
 #include "ui/frmNamingScreen.h"
 
+#include "GuiTestRules.h"
 #include "ProgramLoop.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,29 +116,13 @@ struct OpenWindow {
     }
 };
 
-// Every file below a folder with its bytes, to see that nothing changed.
-QMap<QString, QByteArray> snapshotOf(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        files[path] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?");
-    }
-    return files;
-}
-
 } // namespace
 
 class TestFrmNamingScreen : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every warning fails a test, except the offscreen platform saying what a real window
-    // system would do (raising a window, sizing a dialog).
-    void init() {
-        QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support ).*"));
-    }
+    void init() { failOnQtWarnings(); }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
     // Which flag lines count as ticked is pinned on the file itself in test_settings
@@ -340,13 +324,13 @@ private slots:
         QCOMPARE(open.find<QPushButton>("cmdCreateFile")->text(), QString("&Create Files"));
         open.typeInto("txtHealPetName", "Al");
         open.typeInto("txtMezzPetName", "Cy");
-        const auto before = snapshotOf(open.folder.path());
+        const auto before = folderContents(open.folder.path());
         open.click("cmdCreateFile");
         QCOMPARE(open.dialogs.messages.size(), 2);
         QVERIFY(open.dialogs.messages[0].text.startsWith(QLatin1String("Your healpet has")));
         QVERIFY(open.dialogs.messages[1].text.startsWith(QLatin1String("Your mezz pet has")));
         QCOMPARE(open.dialogs.messages[0].title, QString("Glimmbar"));
-        QCOMPARE(snapshotOf(open.folder.path()), before);
+        QCOMPARE(folderContents(open.folder.path()), before);
 
         open.dialogs.messages.clear();
         open.box("txtHealPetName")->clear();

@@ -5,6 +5,7 @@
 #include "ui/frmNamingScreen.h"
 #include "ui/frmStartup.h"
 
+#include "GuiTestRules.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 
@@ -111,10 +112,7 @@ class TestHostileFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not "
-                                                               "support ).*")));
-    }
+    void init() { failOnQtWarnings(); }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
     // Files without a usable game folder: the welcome window opens, and choosing the game
