@@ -5,7 +5,7 @@
 set -euo pipefail
 
 windows=(cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-         qt6-base-dev qt6-base-dev-tools wine wine64)
+         qt6-base-dev qt6-base-dev-tools wine wine64 nsis zip xvfb xauth openbox xdotool imagemagick)
 
 linux=(
     cmake g++ make pkg-config
@@ -13,7 +13,7 @@ linux=(
     clang-format clang-14 libclang-rt-14-dev
     libbenchmark-dev
     xvfb xauth
-    librsvg2-bin desktop-file-utils appstream dpkg-dev file
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian
 )
 
 if [ "${1:-}" = windows ]; then

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds a minimal Windows QtCore + QtTest with MinGW-w64 from Debian's own Qt source (the same
+# Builds a minimal Windows Qt (QtCore, QtGui, QtWidgets, QtTest and the platform and style
+# plugins the program and its tests load) with MinGW-w64 from Debian's own Qt source (the same
 # version as the host Qt, whose moc and rcc the cross build uses), and installs it into a cache
-# folder outside the clone. Reused when already there. Prints the install prefix on standard
-# output; everything else goes to standard error.
+# folder outside the clone, named after the Qt version and this script's own content, so a
+# change to the script builds a new one. Reused when already there. Prints the install prefix
+# on standard output; everything else goes to standard error.
 #
 #   scripts/mingw-qt.sh            # build if missing
 #   GLIMMBAR_CACHE=/some/where scripts/mingw-qt.sh
@@ -14,7 +16,8 @@ cache="${GLIMMBAR_CACHE:-/var/cache/glimmbar}"
 qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"   # e.g. 6.4.2+dfsg-10
 qt_upstream="${qt_version%%+*}"
 qt_upstream="${qt_upstream%%-*}"
-prefix="$cache/mingw-qt-$qt_upstream"
+script_key="$(sha256sum "$0" | cut -c1-12)"
+prefix="$cache/mingw-qt-$qt_upstream-$script_key"
 
 if [ -f "$prefix/.complete" ]; then
     echo "MinGW Qt $qt_upstream already built"
@@ -58,10 +61,13 @@ qt_src="$(echo "$work"/qtbase-everywhere-src-*)"
 
 jobs="${GLIMMBAR_JOBS:-$(nproc)}"
 start=$(date +%s)
-echo "== configuring QtCore + QtTest for x86_64-w64-mingw32"
-# Only what the core library and its tests link: no GUI, no network, no SQL, no D-Bus, no ICU
-# (QtCore falls back to the Windows API for text codecs and collation). zlib, PCRE2 and
-# double-conversion come bundled with the source. Shared, as the Windows Qt installer ships it.
+echo "== configuring QtCore, QtGui, QtWidgets and QtTest for x86_64-w64-mingw32"
+# Only what the program and its tests use: widgets with the Windows platform and styles, and
+# the offscreen platform for the tests. No network, SQL, XML, D-Bus, OpenGL, Vulkan, printing,
+# ICU (QtCore falls back to the Windows API for text codecs and collation) or image formats
+# beyond PNG. zlib, PCRE2, double-conversion, libpng, HarfBuzz and FreeType come bundled with
+# the source. Debian's source drops Qt's bundled wintab, hence no tablet events; with OpenGL off
+# the dynamic-GL loader must go too. Shared, as the Windows Qt installer ships it.
 cmake -G Ninja -S "$qt_src" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DQT_HOST_PATH=/usr \
@@ -70,10 +76,12 @@ cmake -G Ninja -S "$qt_src" -B "$work/build" \
     -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DFEATURE_gui=OFF -DFEATURE_widgets=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF \
+    -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_network=OFF -DFEATURE_sql=OFF \
     -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF \
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF \
+    -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_sql_sqlite=OFF -DFEATURE_testlib_selfcover=OFF \
     > "$work/configure.log"
 tail -n 3 "$work/configure.log"
@@ -83,7 +91,7 @@ cmake --build "$work/build" -j"$jobs"
 cmake --install "$work/build" >/dev/null
 touch "$prefix/.complete"
 end=$(date +%s)
-echo "MinGW Qt $qt_upstream built in $(((end - start) / 60)) min $(((end - start) % 60)) s"
+echo "MinGW Qt $qt_upstream ($script_key) built in $(((end - start) / 60)) min $(((end - start) % 60)) s"
 
 rm -rf "$work"
 echo "$prefix" >&3
