@@ -86,9 +86,9 @@ QString flagText(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// Applies one stored line to the record, the way the game-era reader did: remember flags are
-// set only by exactly "1", FollowOrBehind is read as a whole number and left alone when the
-// line is not one.
+// Applies one stored line to the record the way players' existing files have always been
+// read: remember flags are set only by exactly "1", FollowOrBehind is read as a whole number
+// and left alone when the line is not one.
 void readLine(Settings& settings, SettingsField field, const QString& line) {
     const LineSpec& s = spec(field);
     if (s.flag == nullptr) {
