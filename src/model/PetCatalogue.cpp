@@ -8,67 +8,73 @@ using enum PetRole;
 using enum PetGroup;
 
 constexpr std::array<PetType, kPetTypeCount> kPetTypes = {{
-    {"AngerManifestation", "Anger Manifestation", Attack, Lesser, 1},
-    {"FuryExternalization", "Fury Externalization", Attack, Lesser, 2},
-    {"RageMaterialization", "Rage Materialization", Attack, Lesser, 3},
-    {"WrathIncarnation", "Wrath Incarnation", Attack, Lesser, 4},
-    {"FrenzyEmbodiment", "Frenzy Embodiment", Attack, Greater, 5},
-    {"EnmityPersonification", "Enmity Personification", Attack, Greater, 6},
-    {"MetaphysicalDemon", "Metaphysical Demon", Attack, Greater, 7},
-    {"BiazuTheVile", "Biazu The Vile", Attack, SL, 8},
-    {"UrolokTheRotten", "Urolok The Rotten", Attack, SL, 9},
-    {"EttuTheCursed", "Ettu The Cursed", Attack, SL, 10},
-    {"ZhokTheAbomination", "Zhok The Abomination", Attack, SL, 11},
+    {"AngerManifestation", "Anger Manifestation", "Anger Manifestation", Attack, Lesser, 1},
+    {"FuryExternalization", "Fury Externalization", "Fury Externalization", Attack, Lesser, 2},
+    {"RageMaterialization", "Rage Materialization", "Rage Materialization", Attack, Lesser, 3},
+    {"WrathIncarnation", "Wrath Incarnation", "Wrath Incarnation", Attack, Lesser, 4},
+    {"FrenzyEmbodiment", "Frenzy Embodiment", "Frenzy Embodiment", Attack, Greater, 5},
+    {"EnmityPersonification", "Enmity Personification", "Enmity Personification", Attack, Greater,
+     6},
+    {"MetaphysicalDemon", "Metaphysical Demon", "Metaphysical Demon", Attack, Greater, 7},
+    {"BiazuTheVile", "Biazu The Vile", "Biazu the Vile", Attack, SL, 8},
+    {"UrolokTheRotten", "Urolok The Rotten", "Urolok the Rotten", Attack, SL, 9},
+    {"EttuTheCursed", "Ettu The Cursed", "Ettu the Cursed", Attack, SL, 10},
+    {"ZhokTheAbomination", "Zhok The Abomination", "Zhok the Abomination", Attack, SL, 11},
 
-    {"Medinos", "Medinos", Heal, Lesser, 1},
-    {"Salvinous", "Salvinous", Heal, Lesser, 2},
-    {"Valentyia", "Valentyia", Heal, Lesser, 3},
-    {"Sanoo", "Sanoo", Heal, Midrange, 4},
-    {"Restite", "Restite", Heal, Midrange, 5},
-    {"TheVivificator", "The Vivificator", Heal, Midrange, 6},
-    {"Altumus", "Altumus", Heal, Greater, 7},
-    {"CuratemTheGrand", "Curatem The Grand", Heal, Greater, 8},
-    {"Belamorte", "Belamorte", Heal, Greater, 9},
-    {"MortificantTheEternal", "Mortificant The Eternal", Heal, Greater, 10},
+    {"Medinos", "Medinos", "Medinos", Heal, Lesser, 1},
+    {"Salvinous", "Salvinous", "Salvinous", Heal, Lesser, 2},
+    {"Valentyia", "Valentyia", "Valentyia", Heal, Lesser, 3},
+    {"Sanoo", "Sanoo", "Sanoo", Heal, Midrange, 4},
+    {"Restite", "Restite", "Restite", Heal, Midrange, 5},
+    {"TheVivificator", "The Vivificator", "The Vivificator", Heal, Midrange, 6},
+    {"Altumus", "Altumus", "Altumus", Heal, Greater, 7},
+    {"CuratemTheGrand", "Curatem The Grand", "Curatem The Grand", Heal, Greater, 8},
+    {"Belamorte", "Belamorte", "Belamorte", Heal, Greater, 9},
+    {"MortificantTheEternal", "Mortificant The Eternal", "Mortificant The Eternal", Heal, Greater,
+     10},
 
-    {"DistractingSphere", "Distracting Sphere", Mezz, Lesser, 1},
-    {"DerangedMindreaver", "Deranged Mindreaver", Mezz, Lesser, 2},
-    {"Absuum", "Absuum", Mezz, Lesser, 3},
-    {"IgnatusMindClouder", "Ignatus Mind Clouder", Mezz, Midrange, 4},
-    {"Demenus", "Demenus", Mezz, Midrange, 5},
-    {"Duoco", "Duoco", Mezz, Midrange, 6},
-    {"Distral", "Distral", Mezz, Midrange, 7},
-    {"Confane", "Confane", Mezz, Greater, 8},
-    {"BalbutoTheGibberer", "Balbuto The Gibberer", Mezz, Greater, 9},
-    {"Tumulten", "Tumulten", Mezz, Greater, 10},
+    {"DistractingSphere", "Distracting Sphere", "Distracting Sphere", Mezz, Lesser, 1},
+    {"DerangedMindreaver", "Deranged Mindreaver", "Deranged Mindreaver", Mezz, Lesser, 2},
+    {"Absuum", "Absuum", "Absuum", Mezz, Lesser, 3},
+    {"IgnatusMindClouder", "Ignatus Mind Clouder", "Ignatus Mind-Clouder", Mezz, Midrange, 4},
+    {"Demenus", "Demenus", "Demenus", Mezz, Midrange, 5},
+    {"Duoco", "Duoco", "Duoco", Mezz, Midrange, 6},
+    {"Distral", "Distral", "Distral", Mezz, Midrange, 7},
+    {"Confane", "Confane", "Confane", Mezz, Greater, 8},
+    {"BalbutoTheGibberer", "Balbuto The Gibberer", "Balbuto The Gibberer", Mezz, Greater, 9},
+    {"Tumulten", "Tumulten", "Tumulten", Mezz, Greater, 10},
 
-    {"EngineerAutomatonI", "Engineer Automaton I", Engy, Lesser, 1},
-    {"EngineerAutomatonII", "Engineer Automaton II", Engy, Lesser, 2},
-    {"EngineerAndroidI", "Engineer Android I", Engy, Lesser, 3},
-    {"EngineerAndroidII", "Engineer Android II", Engy, Lesser, 4},
-    {"EngineerGladiatorbot", "Engineer Gladiatorbot", Engy, Midrange, 5},
-    {"EngineerGuardbot", "Engineer Guardbot", Engy, Midrange, 6},
-    {"EngineerWarbot", "Engineer Warbot", Engy, Midrange, 7},
-    {"EngineerWarmachine", "Engineer Warmachine", Engy, Midrange, 8},
-    {"EngineerWardroid", "Engineer Wardroid", Engy, Greater, 9},
-    {"EngineerSlayerdroidI", "Engineer Slayerdroid I", Engy, Greater, 10},
-    {"EngineerSlayerdroidII", "Engineer Slayerdroid II", Engy, Greater, 11},
+    {"EngineerAutomatonI", "Engineer Automaton I", "Engineer Automaton I", Engy, Lesser, 1},
+    {"EngineerAutomatonII", "Engineer Automaton II", "Engineer Automaton II", Engy, Lesser, 2},
+    {"EngineerAndroidI", "Engineer Android I", "Engineer Android I", Engy, Lesser, 3},
+    {"EngineerAndroidII", "Engineer Android II", "Engineer Android II", Engy, Lesser, 4},
+    {"EngineerGladiatorbot", "Engineer Gladiatorbot", "Engineer Gladiatorbot", Engy, Midrange, 5},
+    {"EngineerGuardbot", "Engineer Guardbot", "Engineer Guardbot", Engy, Midrange, 6},
+    {"EngineerWarbot", "Engineer Warbot", "Engineer Warbot", Engy, Midrange, 7},
+    {"EngineerWarmachine", "Engineer Warmachine", "Engineer Warmachine", Engy, Midrange, 8},
+    {"EngineerWardroid", "Engineer Wardroid", "Engineer Wardroid", Engy, Greater, 9},
+    {"EngineerSlayerdroidI", "Engineer Slayerdroid I", "Engineer Slayerdroid I", Engy, Greater, 10},
+    {"EngineerSlayerdroidII", "Engineer Slayerdroid II", "Engineer Slayerdroid II", Engy, Greater,
+     11},
 
-    {"PredatorM30", "Predator M-30", Mechdog, All, 1},
-    {"UpgradedPredatorM30", "Upgraded Predator M-30", Mechdog, All, 2},
-    {"AdvancedPredatorM30", "Advanced Predator M-30", Mechdog, All, 3},
-    {"SemiSentientPredatorM30", "Semi-Sentient Predator M-30", Mechdog, All, 4},
-    {"MilitaryGradePredatorM30", "Military-Grade Predator M-30", Mechdog, All, 5},
+    {"PredatorM30", "Predator M-30", "Predator M-30", Mechdog, All, 1},
+    {"UpgradedPredatorM30", "Upgraded Predator M-30", "Upgraded Predator M-30", Mechdog, All, 2},
+    {"AdvancedPredatorM30", "Advanced Predator M-30", "Advanced Predator M-30", Mechdog, All, 3},
+    {"SemiSentientPredatorM30", "Semi-Sentient Predator M-30", "Semi-Sentient Predator M-30",
+     Mechdog, All, 4},
+    {"MilitaryGradePredatorM30", "Military-Grade Predator M-30", "Military-Grade Predator M-30",
+     Mechdog, All, 5},
 
-    {"BureaucratWorker", "Bureaucrat Worker", Crat, Lesser, 1},
-    {"BureaucratHelper", "Bureaucrat Helper", Crat, Lesser, 2},
-    {"BureaucratAttendant", "Bureaucrat Attendant", Crat, Lesser, 3},
-    {"BureaucratAssistant", "Bureaucrat Assistant", Crat, Midrange, 4},
-    {"BureaucratAide", "Bureaucrat Aide", Crat, Midrange, 5},
-    {"BureaucratSecretary", "Bureaucrat Secretary", Crat, Midrange, 6},
-    {"BureaucratAdministrator", "Bureaucrat Administrator", Crat, Greater, 7},
-    {"BureaucratMinion", "Bureaucrat Minion", Crat, Greater, 8},
-    {"BureaucratBodyguard", "Bureaucrat Bodyguard", Crat, Greater, 9},
+    {"BureaucratWorker", "Bureaucrat Worker", "Bureaucrat Worker", Crat, Lesser, 1},
+    {"BureaucratHelper", "Bureaucrat Helper", "Bureaucrat Helper", Crat, Lesser, 2},
+    {"BureaucratAttendant", "Bureaucrat Attendant", "Bureaucrat Attendant", Crat, Lesser, 3},
+    {"BureaucratAssistant", "Bureaucrat Assistant", "Bureaucrat Assistant", Crat, Midrange, 4},
+    {"BureaucratAide", "Bureaucrat Aide", "Bureaucrat Aide", Crat, Midrange, 5},
+    {"BureaucratSecretary", "Bureaucrat Secretary", "Bureaucrat Secretary", Crat, Midrange, 6},
+    {"BureaucratAdministrator", "Bureaucrat Administrator", "Bureaucrat Administrator", Crat,
+     Greater, 7},
+    {"BureaucratMinion", "Bureaucrat Minion", "Bureaucrat Minion", Crat, Greater, 8},
+    {"BureaucratBodyguard", "Bureaucrat Bodyguard", "Bureaucrat Bodyguard", Crat, Greater, 9},
 }};
 
 // Where each role's run starts in catalogue order, and one past the last role.
@@ -175,13 +181,8 @@ std::span<const PetType> petTypes() {
     return kPetTypes;
 }
 
-int petTypeIndex(const QString& key) {
-    for (std::size_t i = 0; i < kPetTypes.size(); ++i) {
-        if (key == QLatin1String(kPetTypes[i].key)) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+std::size_t petTypeIndex(const PetType& type) {
+    return static_cast<std::size_t>(&type - kPetTypes.data());
 }
 
 std::span<const PetType> roleTypes(PetRole role) {
@@ -193,15 +194,6 @@ std::span<const PetType> roleTypes(PetRole role) {
 
 std::span<const ToggleGroup> toggleGroups() {
     return kToggleGroups;
-}
-
-const ToggleGroup* findToggleGroup(const QString& buttonName) {
-    for (const ToggleGroup& group : kToggleGroups) {
-        if (buttonName == QLatin1String(group.buttonName)) {
-            return &group;
-        }
-    }
-    return nullptr;
 }
 
 IncludeFlags Toggle(const ToggleGroup& group, IncludeFlags flags) {

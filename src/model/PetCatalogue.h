@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 
@@ -33,6 +34,9 @@ enum class PetGroup { Lesser, Midrange, Greater, SL, All };
 struct PetType {
     const char* key;     // "AngerManifestation"; the Options box is "chkInclude" + key
     const char* caption; // as the Options window shows it
+    // What the game calls the type, which "/pet" commands must match. It differs from the
+    // caption in places ("Biazu the Vile", "Ignatus Mind-Clouder").
+    const char* inGameName;
     PetRole role;
     PetGroup group;
     int row; // from 1 at the top of the role's column
@@ -42,8 +46,8 @@ inline constexpr int kPetTypeCount = 56;
 
 // All 56 types in catalogue order, which is also the line order of petselect.cfg.
 std::span<const PetType> petTypes();
-// Position in catalogue order, or -1.
-int petTypeIndex(const QString& key);
+// Position of an entry of petTypes() in catalogue order.
+std::size_t petTypeIndex(const PetType& type);
 // The contiguous run of one role's types in catalogue order.
 std::span<const PetType> roleTypes(PetRole role);
 
@@ -57,7 +61,6 @@ struct ToggleGroup {
 };
 
 std::span<const ToggleGroup> toggleGroups();
-const ToggleGroup* findToggleGroup(const QString& buttonName);
 
 // One include flag per pet type, in catalogue order.
 using IncludeFlags = std::array<bool, kPetTypeCount>;

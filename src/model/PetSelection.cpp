@@ -2,11 +2,6 @@
 
 namespace glimmbar {
 
-bool PetSelection::isIncluded(const QString& key) const {
-    const int index = petTypeIndex(key);
-    return index >= 0 && isIncluded(index);
-}
-
 bool LoadPetSelection(PetSelection& selection, const QString& file) {
     TextReader reader(file);
     if (!reader.isOpen()) {

@@ -13,8 +13,7 @@ struct PetSelection {
     // Every type left out until the file is loaded.
     IncludeFlags include{};
 
-    bool isIncluded(int index) const { return include[static_cast<std::size_t>(index)]; }
-    bool isIncluded(const QString& key) const;
+    bool isIncluded(const PetType& type) const { return include[petTypeIndex(type)]; }
 
     friend bool operator==(const PetSelection&, const PetSelection&) = default;
 };

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include <QDir>
+
 #include <array>
 #include <cstddef>
 
@@ -84,9 +86,9 @@ QString flagText(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// Applies one stored line to the record, the way the game-era reader did: remember flags are
-// set only by exactly "1", FollowOrBehind is read as a whole number and left alone when the
-// line is not one.
+// Applies one stored line to the record the way players' existing files have always been
+// read: remember flags are set only by exactly "1", FollowOrBehind is read as a whole number
+// and left alone when the line is not one.
 void readLine(Settings& settings, SettingsField field, const QString& line) {
     const LineSpec& s = spec(field);
     if (s.flag == nullptr) {
@@ -102,6 +104,32 @@ void readLine(Settings& settings, SettingsField field, const QString& line) {
         settings.*s.flag = line == QLatin1String("1");
     }
 }
+
+using enum SettingsField;
+constexpr std::array<OptionsText, 13> kOptionsTexts = {{
+    {Naming, &Settings::Naming, "txtNaming", "Name of Pet Naming script", OptionsTab::Scripting},
+    {Attack, &Settings::Attack, "txtAttack", "Name of Pet Attack script", OptionsTab::Scripting},
+    {Behind, &Settings::Behind, "txtBehind", "Name of Attack Pet Behind/Follow script",
+     OptionsTab::Scripting},
+    {Heal, &Settings::Heal, "txtHeal", "Name of Pet Heal script", OptionsTab::Scripting},
+    {Healme, &Settings::Healme, "txtHealme", "Name of Pet Heal Me script", OptionsTab::Scripting},
+    {Mezz, &Settings::Mezz, "txtMezz", "Name of Pet Mezz script", OptionsTab::Scripting},
+    {MezzBehind, &Settings::MezzBehind, "txtMezzBehind", "Name of Mezz Pet Behind/Follow script",
+     OptionsTab::Scripting},
+    {NewHealPetDelay, &Settings::NewHealPetDelay, "txtNewHealPetDelay",
+     "Heal Pet Delay (1000 = 1 sec) [0 = no delay]", OptionsTab::Scripting},
+    {MPAttackAnnounce, &Settings::MPAttackAnnounce, "txtMPAttackAnnounce",
+     "Meta-Physicist attack pet starting combat", OptionsTab::Announcements},
+    {MPHealAnnounce, &Settings::MPHealAnnounce, "txtMPHealAnnounce",
+     "Meta-Physicist heal pet starting heal", OptionsTab::Announcements},
+    {MPMezzAnnounce, &Settings::MPMezzAnnounce, "txtMPMezzAnnounce",
+     "Meta-Physicist mezz pet starting combat", OptionsTab::Announcements},
+    {EngyAnnounce, &Settings::EngyAnnounce, "txtEngyAnnounce", "Engineer pet starting combat",
+     OptionsTab::Announcements},
+    {CratAnnounce, &Settings::CratAnnounce, "txtCratAnnounce", "Bureaucrat pet starting combat",
+     OptionsTab::Announcements},
+}};
+constexpr std::size_t kScriptNameCount = 7;
 
 } // namespace
 
@@ -174,7 +202,7 @@ WriteResult SaveSettings(const Settings& settings, const QString& file) {
     return writeTextLines(file, settings.lines());
 }
 
-WriteResult UpdateSettingsFile(const Settings& values, std::initializer_list<SettingsField> fields,
+WriteResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
                                Settings* loaded, const QString& file) {
     QStringList stored;
     {
@@ -211,6 +239,38 @@ QString ReadScriptsDirName(const QString& file) {
         return {};
     }
     return reader.readLine().value_or(QString());
+}
+
+std::span<const OptionsText> optionsTexts() {
+    return kOptionsTexts;
+}
+
+std::span<const OptionsText> scriptNames() {
+    return optionsTexts().first(kScriptNameCount);
+}
+
+std::optional<Message> SaveOptions(const Settings& shown, const PetSelection& shownSelection,
+                                   Settings& settings, PetSelection& selection) {
+    Settings values = shown;
+    values.TitleString = QStringLiteral("Glimmbar Config File");
+    std::vector<SettingsField> fields = {SettingsField::TitleString, SettingsField::FollowOrBehind};
+    for (const OptionsText& text : kOptionsTexts) {
+        fields.push_back(text.line);
+    }
+    WriteResult result = UpdateSettingsFile(values, fields, &settings);
+    if (result) {
+        result = SavePetSelection(shownSelection);
+    }
+    if (!result) {
+        return Message{
+            QStringLiteral("Glimmbar could not save your options to \"%1\" in the "
+                           "folder \"%2\":\n\n%3\n\nYour changes are still in the "
+                           "Options window.")
+                .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
+            kProgramTitle, MessageIcon::Critical};
+    }
+    selection = shownSelection;
+    return std::nullopt;
 }
 
 } // namespace glimmbar

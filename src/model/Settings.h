@@ -4,11 +4,15 @@
 #pragma once
 
 #include "FileLayer.h"
+#include "Messages.h"
 #include "PetCatalogue.h"
+#include "PetSelection.h"
 
 #include <QString>
 
-#include <initializer_list>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace glimmbar {
 
@@ -115,12 +119,37 @@ WriteResult SaveSettings(const Settings& settings, const QString& file = kSettin
 // Rewrites only the lines of `fields`, taking their values from `values`; every other line is
 // written back exactly as it was read (a line a short file lacks counts as empty). When
 // `loaded` is given, it takes the same new values and keeps its other fields.
-WriteResult UpdateSettingsFile(const Settings& values, std::initializer_list<SettingsField> fields,
+WriteResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
                                Settings* loaded = nullptr, const QString& file = kSettingsFileName);
 
 WriteResult CreateDefaultSettings(const QString& file = kSettingsFileName);
 
 // Line 3 of the file, or an empty string when the file cannot be read that far.
 QString ReadScriptsDirName(const QString& file = kSettingsFileName);
+
+enum class OptionsTab { Scripting, Announcements };
+
+// One text box of the Options window and the field it holds.
+struct OptionsText {
+    SettingsField line;
+    QString Settings::*field;
+    const char* boxName; // "txtNaming"
+    const char* caption; // the label the player reads beside the box
+    OptionsTab tab;
+};
+
+// The Options window's thirteen text boxes in the order they stand on their tabs: the seven
+// script names first, then the heal-pet delay and the five announcements.
+std::span<const OptionsText> optionsTexts();
+// The seven script names, the first seven of optionsTexts().
+std::span<const OptionsText> scriptNames();
+
+// Options OK: the thirteen texts and the follow flag of `shown` and the include flags of
+// `shownSelection` go into glimmbar.cfg (with the program's own header line; every other line
+// as stored) and petselect.cfg, and into the records `settings` and `selection`. A file that
+// cannot be written stops the save there and leaves its record as it was; the message says
+// which file and why.
+std::optional<Message> SaveOptions(const Settings& shown, const PetSelection& shownSelection,
+                                   Settings& settings, PetSelection& selection);
 
 } // namespace glimmbar

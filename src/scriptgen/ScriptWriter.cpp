@@ -1,41 +1,20 @@
 #include "ScriptWriter.h"
 
+#include "model/FileLayer.h"
+
+#include <QByteArray>
 #include <QDir>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace glimmbar {
 
 namespace {
-
-// The names the game itself gives each pet type, in catalogue order. They are what "/pet"
-// commands match, and differ from the Options captions in places: the four attack pets with
-// "the" write it in lower case, and the game hyphenates "Ignatus Mind-Clouder".
-constexpr std::array<const char*, kPetTypeCount> kInGameNames = {
-    // attack
-    "Anger Manifestation", "Fury Externalization", "Rage Materialization", "Wrath Incarnation",
-    "Frenzy Embodiment", "Enmity Personification", "Metaphysical Demon", "Biazu the Vile",
-    "Urolok the Rotten", "Ettu the Cursed", "Zhok the Abomination",
-    // heal
-    "Medinos", "Salvinous", "Valentyia", "Sanoo", "Restite", "The Vivificator", "Altumus",
-    "Curatem The Grand", "Belamorte", "Mortificant The Eternal",
-    // mezz
-    "Distracting Sphere", "Deranged Mindreaver", "Absuum", "Ignatus Mind-Clouder", "Demenus",
-    "Duoco", "Distral", "Confane", "Balbuto The Gibberer", "Tumulten",
-    // engy
-    "Engineer Automaton I", "Engineer Automaton II", "Engineer Android I", "Engineer Android II",
-    "Engineer Gladiatorbot", "Engineer Guardbot", "Engineer Warbot", "Engineer Warmachine",
-    "Engineer Wardroid", "Engineer Slayerdroid I", "Engineer Slayerdroid II",
-    // mechdog
-    "Predator M-30", "Upgraded Predator M-30", "Advanced Predator M-30",
-    "Semi-Sentient Predator M-30", "Military-Grade Predator M-30",
-    // crat
-    "Bureaucrat Worker", "Bureaucrat Helper", "Bureaucrat Attendant", "Bureaucrat Assistant",
-    "Bureaucrat Aide", "Bureaucrat Secretary", "Bureaucrat Administrator", "Bureaucrat Minion",
-    "Bureaucrat Bodyguard"};
 
 QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -50,21 +29,19 @@ bool namesRole(const Settings& s, PetRole role) {
 
 // ---- The naming script ----
 
-QStringList namingLines(const CreateSnapshot& snapshot, Profession profession) {
+QStringList namingLines(const CreateSnapshot& snapshot) {
     QStringList lines;
-    for (const PetRole role : professionRoles(profession)) {
+    for (const PetRole role : professionRoles(*snapshot.profession)) {
         if (!namesRole(snapshot.settings, role)) {
             continue;
         }
         const QString name = snapshot.settings.petName(role);
         for (const PetType& type : roleTypes(role)) {
-            const int index = petTypeIndex(QLatin1String(type.key));
-            if (!snapshot.selection.isIncluded(index)) {
+            if (!snapshot.selection.isIncluded(type)) {
                 continue;
             }
             // The blank before the line end is part of every rename line the game has seen.
-            lines.append(QStringLiteral("/pet ") +
-                         quoted(QLatin1String(kInGameNames[static_cast<std::size_t>(index)])) +
+            lines.append(QStringLiteral("/pet ") + quoted(QLatin1String(type.inGameName)) +
                          QStringLiteral(" rename ") + quoted(name) + QLatin1Char(' '));
         }
     }
@@ -167,16 +144,30 @@ QStringList helpLines(const Settings& s, Profession profession) {
 
 // ---- The plan ----
 
+// One file of the run, with the exact bytes it gets, and the Options script name it is written
+// under (none for the settings file, the launcher and the help file).
+struct OutputFile {
+    QString gamePath;
+    QByteArray bytes;
+    const OptionsText* scriptName = nullptr;
+};
+
 class Plan {
 public:
     explicit Plan(const Settings& s)
         : m_settings(s) {}
 
-    void script(const QString& name, const QStringList& lines) {
-        m_files.push_back({scriptPath(m_settings.ScriptsDirName, name), encodeLines(lines), false});
+    // A script named in the Options window.
+    void script(QString Settings::*name, const QStringList& lines) {
+        const OptionsText* entry = nullptr;
+        for (const OptionsText& text : scriptNames()) {
+            entry = text.field == name ? &text : entry;
+        }
+        m_files.push_back(
+            {scriptPath(m_settings.ScriptsDirName, m_settings.*name), encodeLines(lines), entry});
     }
-    void file(const QString& gamePath, const QStringList& lines, bool isSettings = false) {
-        m_files.push_back({gamePath, encodeLines(lines), isSettings});
+    void file(const QString& gamePath, const QStringList& lines) {
+        m_files.push_back({gamePath, encodeLines(lines), nullptr});
     }
     std::vector<OutputFile> take() { return std::move(m_files); }
 
@@ -193,13 +184,13 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
         appendChatLine(lines, s.CratPetName, s.CratAnnounce);
     }
     lines.append(kGeneralAttackLine);
-    plan.script(s.Attack, lines);
+    plan.script(&Settings::Attack, lines);
 }
 
 // An attack or mezz pet: its command script (the announcement, then the attack order — a mezz
 // pet mezzes what it is told to attack) and its behind/follow script.
 void planCombatPet(Plan& plan, const Settings& s, const QString& name, const QString& announce,
-                   const QString& commandScript, const QString& positionScript) {
+                   QString Settings::*commandScript, QString Settings::*positionScript) {
     QStringList command;
     appendChatLine(command, name, announce);
     command.append(attackLine(name));
@@ -211,16 +202,37 @@ void planCombatPet(Plan& plan, const Settings& s, const QString& name, const QSt
 // made for that pet.
 void planMpScripts(Plan& plan, const Settings& s) {
     if (!s.AttackPetName.isEmpty()) {
-        planCombatPet(plan, s, s.AttackPetName, s.MPAttackAnnounce, s.Attack, s.Behind);
+        planCombatPet(plan, s, s.AttackPetName, s.MPAttackAnnounce, &Settings::Attack,
+                      &Settings::Behind);
     }
     if (!s.MezzPetName.isEmpty()) {
-        planCombatPet(plan, s, s.MezzPetName, s.MPMezzAnnounce, s.Mezz, s.MezzBehind);
+        planCombatPet(plan, s, s.MezzPetName, s.MPMezzAnnounce, &Settings::Mezz,
+                      &Settings::MezzBehind);
     }
     if (!s.HealPetName.isEmpty()) {
         const QStringList heal = healLines(s);
-        plan.script(s.Heal, heal);
-        plan.script(s.Healme, QStringList{QStringLiteral("/selectself")} + heal);
+        plan.script(&Settings::Heal, heal);
+        plan.script(&Settings::Healme, QStringList{QStringLiteral("/selectself")} + heal);
     }
+}
+
+// The files of one run, in the order they are written. A file may appear twice (the MP attack
+// script is written first in its general form, then again for the named attack pet), and two
+// script names set to the same text make a later file replace an earlier one.
+std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot) {
+    const Settings& s = snapshot.settings;
+    const Profession profession = *snapshot.profession;
+    Plan plan(s);
+    planFirstAttackScript(plan, s, profession);
+    plan.script(&Settings::Naming, namingLines(snapshot));
+    if (profession == Profession::MP) {
+        planMpScripts(plan, s);
+    }
+    plan.file(kSettingsFileName, s.lines());
+    plan.file(scriptPath(s.ScriptsDirName, kLauncherScriptName),
+              {QStringLiteral("/showfile ") + kHelpFileName});
+    plan.file(helpFilePath(s.ScriptsDirName), helpLines(s, profession));
+    return plan.take();
 }
 
 // ---- Checks before writing ----
@@ -238,21 +250,6 @@ Message refusal(const QString& text) {
 const QString kNothingWritten = QStringLiteral(" No files were created.");
 const QString kOnScriptingTab =
     QStringLiteral("on the Scripting Options tab of the Options window");
-
-struct ScriptNameField {
-    QString Settings::*field;
-    const char* optionsLabel;
-};
-
-const std::array<ScriptNameField, 7> kScriptNames = {{
-    {&Settings::Naming, "Name of Pet Naming script"},
-    {&Settings::Attack, "Name of Pet Attack script"},
-    {&Settings::Behind, "Name of Attack Pet Behind/Follow script"},
-    {&Settings::Heal, "Name of Pet Heal script"},
-    {&Settings::Healme, "Name of Pet Heal Me script"},
-    {&Settings::Mezz, "Name of Pet Mezz script"},
-    {&Settings::MezzBehind, "Name of Mezz Pet Behind/Follow script"},
-}};
 
 // Names Windows keeps for devices, with or without an extension: a script called "con" would
 // talk to the console instead of making a file.
@@ -277,7 +274,7 @@ bool isDeviceName(const QString& name) {
 }
 
 // Why a script name is no file name Windows can create, or an empty string when it is fine.
-QString scriptNameProblem(const QString& name) {
+QString fileNameProblem(const QString& name) {
     if (name.isEmpty()) {
         return QStringLiteral("it is empty");
     }
@@ -297,23 +294,34 @@ QString scriptNameProblem(const QString& name) {
     if (isDeviceName(name)) {
         return QStringLiteral("Windows keeps that name for a device");
     }
-    const QChar unwritable = firstUnencodable(name);
-    if (!unwritable.isNull()) {
-        return QStringLiteral("the game's scripts cannot hold the character ") + unwritable;
-    }
     return {};
 }
 
-std::optional<Message> checkScriptNames(const Settings& s) {
-    for (const ScriptNameField& entry : kScriptNames) {
+std::optional<Message> scriptNameRefusal(const OptionsText& entry, const QString& name,
+                                         const QString& problem) {
+    return refusal(QStringLiteral("The script name ") + quoted(name) +
+                   QStringLiteral(" cannot be used: ") + problem + QStringLiteral(". Change \"") +
+                   QLatin1String(entry.caption) + QStringLiteral("\" ") + kOnScriptingTab +
+                   QLatin1Char('.') + kNothingWritten);
+}
+
+// A script name must make a file Windows can create only when this run writes that script;
+// all seven are saved in glimmbar.cfg, so each must fit its code page.
+std::optional<Message> checkScriptNames(const Settings& s, const std::vector<OutputFile>& plan) {
+    for (const OptionsText& entry : scriptNames()) {
         const QString& name = s.*entry.field;
-        const QString problem = scriptNameProblem(name);
+        const bool written = std::any_of(plan.begin(), plan.end(), [&](const OutputFile& file) {
+            return file.scriptName == &entry;
+        });
+        QString problem = written ? fileNameProblem(name) : QString();
+        const QChar unwritable = firstUnencodable(name);
+        if (problem.isEmpty() && !unwritable.isNull()) {
+            problem = (written ? QStringLiteral("the game's scripts cannot hold the character ")
+                               : QStringLiteral("glimmbar.cfg cannot hold the character ")) +
+                      unwritable;
+        }
         if (!problem.isEmpty()) {
-            return refusal(QStringLiteral("The script name ") + quoted(name) +
-                           QStringLiteral(" cannot be used: ") + problem +
-                           QStringLiteral(". Change \"") + QLatin1String(entry.optionsLabel) +
-                           QStringLiteral("\" ") + kOnScriptingTab + QLatin1Char('.') +
-                           kNothingWritten);
+            return scriptNameRefusal(entry, name, problem);
         }
     }
     return std::nullopt;
@@ -381,45 +389,10 @@ std::optional<Message> checkStoredTexts(const Settings& s, Profession profession
     return std::nullopt;
 }
 
-} // namespace
-
-QString scriptPath(const QString& scriptsDir, const QString& scriptName) {
-    return scriptsDir + QLatin1Char('\\') + scriptName;
-}
-
-QString helpFolderPath(const QString& scriptsDir) {
-    return scriptsDir + QStringLiteral("..\\cd_image\\text\\help");
-}
-
-QString helpFilePath(const QString& scriptsDir) {
-    return helpFolderPath(scriptsDir) + QLatin1Char('\\') + kHelpFileName;
-}
-
-std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot) {
-    const std::optional<Profession> profession =
-        professionFromText(snapshot.settings.LastModeUsedMEC);
-    if (!profession) {
-        return {};
-    }
+std::optional<Message> checkBeforeWriting(const CreateSnapshot& snapshot,
+                                          const std::vector<OutputFile>& plan) {
     const Settings& s = snapshot.settings;
-    Plan plan(s);
-    planFirstAttackScript(plan, s, *profession);
-    plan.script(s.Naming, namingLines(snapshot, *profession));
-    if (*profession == Profession::MP) {
-        planMpScripts(plan, s);
-    }
-    plan.file(kSettingsFileName, s.lines(), true);
-    plan.script(kLauncherScriptName, {QStringLiteral("/showfile ") + kHelpFileName});
-    plan.file(helpFilePath(s.ScriptsDirName), helpLines(s, *profession));
-    return plan.take();
-}
-
-std::optional<Message> checkBeforeWriting(const CreateSnapshot& snapshot) {
-    const Settings& s = snapshot.settings;
-    const std::optional<Profession> profession = professionFromText(s.LastModeUsedMEC);
-    if (!profession) {
-        return std::nullopt;
-    }
+    const Profession profession = *snapshot.profession;
     if (!DirExists(s.ScriptsDirName)) {
         return refusal(QStringLiteral("The game's scripts folder ") + quoted(s.ScriptsDirName) +
                        QStringLiteral(" does not exist. Create it, or if the game has moved, "
@@ -434,13 +407,13 @@ std::optional<Message> checkBeforeWriting(const CreateSnapshot& snapshot) {
                                       "holds a complete Anarchy Online installation.") +
                        kNothingWritten);
     }
-    if (std::optional<Message> problem = checkScriptNames(s)) {
+    if (std::optional<Message> problem = checkScriptNames(s, plan)) {
         return problem;
     }
-    if (std::optional<Message> problem = checkStoredTexts(s, *profession)) {
+    if (std::optional<Message> problem = checkStoredTexts(s, profession)) {
         return problem;
     }
-    const bool healScriptsUseDelay = *profession == Profession::MP && !s.HealPetName.isEmpty();
+    const bool healScriptsUseDelay = profession == Profession::MP && !s.HealPetName.isEmpty();
     if (healScriptsUseDelay && !delayIsZero(s.NewHealPetDelay)) {
         return refusal(QStringLiteral("The heal pet delay ") + quoted(s.NewHealPetDelay) +
                        QStringLiteral(" is not a number, so the heal scripts cannot wait for "
@@ -451,10 +424,10 @@ std::optional<Message> checkBeforeWriting(const CreateSnapshot& snapshot) {
     return std::nullopt;
 }
 
-WriteResult writeOutputs(const std::vector<OutputFile>& files, const Settings& settings) {
+// Writes the files in order and stops at the first one that cannot be written.
+WriteResult writeOutputs(const std::vector<OutputFile>& files) {
     for (const OutputFile& file : files) {
-        const WriteResult result = file.isSettingsFile ? SaveSettings(settings, file.gamePath)
-                                                       : writeFileBytes(file.gamePath, file.bytes);
+        const WriteResult result = writeFileBytes(file.gamePath, file.bytes);
         if (!result) {
             return result;
         }
@@ -486,22 +459,34 @@ Message successMessage(Profession profession) {
             QStringLiteral("Glimmbar has created your files!"), MessageIcon::Information};
 }
 
-bool ScriptWriter(const CreateSnapshot& snapshot, MessageSink& messages) {
-    const std::optional<Profession> profession =
-        professionFromText(snapshot.settings.LastModeUsedMEC);
-    if (!profession) {
+} // namespace
+
+QString scriptPath(const QString& scriptsDir, const QString& scriptName) {
+    return scriptsDir + QLatin1Char('\\') + scriptName;
+}
+
+QString helpFolderPath(const QString& scriptsDir) {
+    return scriptsDir + QStringLiteral("..\\cd_image\\text\\help");
+}
+
+QString helpFilePath(const QString& scriptsDir) {
+    return helpFolderPath(scriptsDir) + QLatin1Char('\\') + kHelpFileName;
+}
+
+bool writeScriptFiles(const CreateSnapshot& snapshot, MessageSink& messages) {
+    if (!snapshot.profession) {
         return false;
     }
-    if (const std::optional<Message> refused = checkBeforeWriting(snapshot)) {
+    const std::vector<OutputFile> plan = planCreateFiles(snapshot);
+    if (const std::optional<Message> refused = checkBeforeWriting(snapshot, plan)) {
         messages.showMessage(*refused);
         return false;
     }
-    const WriteResult written = writeOutputs(planCreateFiles(snapshot), snapshot.settings);
-    if (!written) {
+    if (const WriteResult written = writeOutputs(plan); !written) {
         messages.showMessage(writeFailureMessage(written));
         return false;
     }
-    messages.showMessage(successMessage(*profession));
+    messages.showMessage(successMessage(*snapshot.profession));
     return true;
 }
 

@@ -1,20 +1,15 @@
 // Everything Create Files writes: the pet command scripts in the game's scripts folder, the
-// settings file, the /glimmbar launcher and the in-game help file. The run is split in three
-// so each part can be tested on its own: what would be written (a pure function of the inputs
-// taken at the click), whether it can be written at all, and the writing.
+// settings file, the /glimmbar launcher and the in-game help file.
 #pragma once
 
-#include "model/FileLayer.h"
 #include "model/Messages.h"
 #include "model/PetCatalogue.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 namespace glimmbar {
 
@@ -24,18 +19,16 @@ namespace glimmbar {
 // and the fourteen Options values (from the open Options window when it is open). `selection`
 // holds the 56 include flags (from the open Options window when it is open).
 struct CreateSnapshot {
-    Settings settings;
-    PetSelection selection;
-};
+    CreateSnapshot(const Settings& typed, const PetSelection& shown)
+        : settings(typed)
+        , selection(shown)
+        , profession(professionFromText(typed.LastModeUsedMEC)) {}
 
-// One file of the run, with the exact bytes it gets.
-struct OutputFile {
-    QString gamePath;
-    QByteArray bytes;
-    // glimmbar.cfg goes through SaveSettings, like every other save of the settings file.
-    bool isSettingsFile = false;
-
-    friend bool operator==(const OutputFile&, const OutputFile&) = default;
+    const Settings settings;
+    const PetSelection selection;
+    // Read once from LastModeUsedMEC; nullopt for a text that is not exactly "MP", "Engineer"
+    // or "Bureaucrat".
+    const std::optional<Profession> profession;
 };
 
 // The launcher script's fixed name, and the help file it shows.
@@ -48,24 +41,11 @@ QString scriptPath(const QString& scriptsDir, const QString& scriptName);
 QString helpFolderPath(const QString& scriptsDir);
 QString helpFilePath(const QString& scriptsDir);
 
-// The files of one run, in the order they are written. A file may appear twice (the MP attack
-// script is written first in its general form, then again for the named attack pet), and two
-// script names set to the same text make a later file replace an earlier one, as in the game
-// era. Empty for a profession text that is not "MP", "Engineer" or "Bureaucrat".
-std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot);
-
-// Whatever would make the run fail half-way or write something the player did not type, found
-// before a single file is touched. The refusal names the problem and where the player fixes it.
-std::optional<Message> checkBeforeWriting(const CreateSnapshot& snapshot);
-
-// Writes the files in order and stops at the first one that cannot be written.
-WriteResult writeOutputs(const std::vector<OutputFile>& files, const Settings& settings);
-
-Message writeFailureMessage(const WriteResult& failure);
-Message successMessage(Profession profession);
-
-// The whole writer once the name checks have passed: the check before writing, the files, then
-// the success message. Every message goes to `messages`. True when every file was written.
-bool ScriptWriter(const CreateSnapshot& snapshot, MessageSink& messages);
+// The writer, once the name checks have passed: first whatever would make the run fail
+// half-way or store something other than what the player typed is looked for, and refused
+// with a message before a single file is touched; then the files are written in order (the
+// run stops at the first that cannot be written, and says so), then the success message.
+// Every message goes to `messages`. True when every file was written.
+bool writeScriptFiles(const CreateSnapshot& snapshot, MessageSink& messages);
 
 } // namespace glimmbar

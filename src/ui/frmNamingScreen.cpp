@@ -443,16 +443,17 @@ void frmNamingScreen::cmdCalculate_Click() {
 }
 
 void frmNamingScreen::cmdCreateFile_Click() {
-    CreateSnapshot snapshot{namingSnapshot(), m_selection};
+    Settings settings = namingSnapshot();
+    PetSelection selection = m_selection;
     // While the Options window is open, what it shows is what the scripts use, saved or not.
     if (m_options && m_options->isVisible()) {
-        m_options->applyTo(snapshot.settings, snapshot.selection);
+        m_options->applyTo(settings, selection);
     }
     const ParentWindowScope messagesBelongHere(m_dialogs, this);
-    if (runCreateFiles(snapshot, m_dialogs)) {
+    if (runCreateFiles(CreateSnapshot(settings, selection), m_dialogs)) {
         // glimmbar.cfg now holds the profession, the remembered names and the Options values
         // of this run; the one settings record follows it.
-        m_settings = snapshot.settings;
+        m_settings = settings;
     }
 }
 

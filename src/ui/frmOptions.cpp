@@ -1,7 +1,6 @@
 #include "frmOptions.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,43 +11,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace glimmbar {
 
 namespace {
-
-enum class Panel { Scripting, Announcements };
-
-// The window's text boxes and the settings fields they hold, in the order they stand on
-// their panels.
-struct TextOption {
-    QString Settings::*field;
-    const char* name;
-    const char* label;
-    Panel panel;
-};
-
-constexpr std::array<TextOption, 13> kTextOptions = {{
-    {&Settings::Naming, "txtNaming", "Name of Pet Naming script", Panel::Scripting},
-    {&Settings::Attack, "txtAttack", "Name of Pet Attack script", Panel::Scripting},
-    {&Settings::Behind, "txtBehind", "Name of Attack Pet Behind/Follow script", Panel::Scripting},
-    {&Settings::Heal, "txtHeal", "Name of Pet Heal script", Panel::Scripting},
-    {&Settings::Healme, "txtHealme", "Name of Pet Heal Me script", Panel::Scripting},
-    {&Settings::Mezz, "txtMezz", "Name of Pet Mezz script", Panel::Scripting},
-    {&Settings::MezzBehind, "txtMezzBehind", "Name of Mezz Pet Behind/Follow script",
-     Panel::Scripting},
-    {&Settings::NewHealPetDelay, "txtNewHealPetDelay",
-     "Heal Pet Delay (1000 = 1 sec) [0 = no delay]", Panel::Scripting},
-    {&Settings::MPAttackAnnounce, "txtMPAttackAnnounce",
-     "Meta-Physicist attack pet starting combat", Panel::Announcements},
-    {&Settings::MPHealAnnounce, "txtMPHealAnnounce", "Meta-Physicist heal pet starting heal",
-     Panel::Announcements},
-    {&Settings::MPMezzAnnounce, "txtMPMezzAnnounce", "Meta-Physicist mezz pet starting combat",
-     Panel::Announcements},
-    {&Settings::EngyAnnounce, "txtEngyAnnounce", "Engineer pet starting combat",
-     Panel::Announcements},
-    {&Settings::CratAnnounce, "txtCratAnnounce", "Bureaucrat pet starting combat",
-     Panel::Announcements},
-}};
 
 struct TabSpec {
     const char* caption;
@@ -85,6 +52,23 @@ protected:
         QTabWidget::keyPressEvent(event);
     }
 };
+
+// The boxes hold names and texts of any length: a long one stored in glimmbar.cfg must load
+// and save whole, not cut at Qt's default limit.
+QLineEdit* makeTextBox(const QString& name) {
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+// A label the player reads beside a box, tied to it, so a screen reader announces the box by
+// the same words.
+QLabel* labelFor(const QString& caption, QWidget* box) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(box);
+    return label;
+}
 
 // No button of this window answers Enter: a player finishing a script name with Enter must
 // not save or toggle anything by accident.
@@ -150,8 +134,8 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
 
 void frmOptions::Form_Load() {
     m_txtScriptsDirName->setText(m_settings.ScriptsDirName);
-    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
-        m_text[i]->setText(m_settings.*kTextOptions[i].field);
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        m_text[i]->setText(m_settings.*optionsTexts()[i].field);
     }
     m_chkFollowOrBehind->setChecked(m_settings.FollowOrBehind);
 
@@ -162,27 +146,23 @@ void frmOptions::Form_Load() {
     m_tabs->setCurrentIndex(0);
 }
 
-QLineEdit* frmOptions::makeTextBox(std::size_t option) {
-    auto* box = new QLineEdit;
-    box->setObjectName(text(kTextOptions[option].name));
-    m_text[option] = box;
-    return box;
-}
-
 QWidget* frmOptions::buildScriptingPanel() {
     auto* panel = new QWidget;
     auto* grid = new QGridLayout(panel);
 
-    m_txtScriptsDirName = new QLineEdit;
-    m_txtScriptsDirName->setObjectName(QStringLiteral("txtScriptsDirName"));
-    grid->addWidget(new QLabel(QStringLiteral("Anarchy Online Scripts Directory")), 0, 0, 1, 2);
+    m_txtScriptsDirName = makeTextBox(QStringLiteral("txtScriptsDirName"));
+    grid->addWidget(
+        labelFor(QStringLiteral("Anarchy Online Scripts Directory"), m_txtScriptsDirName), 0, 0, 1,
+        2);
     grid->addWidget(m_txtScriptsDirName, 1, 0, 1, 2);
 
     int row = 2;
-    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
-        if (kTextOptions[i].panel == Panel::Scripting) {
-            grid->addWidget(makeTextBox(i), row, 0);
-            grid->addWidget(new QLabel(text(kTextOptions[i].label)), row, 1);
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        const OptionsText& option = optionsTexts()[i];
+        if (option.tab == OptionsTab::Scripting) {
+            m_text[i] = makeTextBox(text(option.boxName));
+            grid->addWidget(m_text[i], row, 0);
+            grid->addWidget(labelFor(text(option.caption), m_text[i]), row, 1);
             ++row;
         }
     }
@@ -198,10 +178,12 @@ QWidget* frmOptions::buildScriptingPanel() {
 QWidget* frmOptions::buildAnnouncementsPanel() {
     auto* panel = new QWidget;
     auto* column = new QVBoxLayout(panel);
-    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
-        if (kTextOptions[i].panel == Panel::Announcements) {
-            column->addWidget(new QLabel(text(kTextOptions[i].label)));
-            column->addWidget(makeTextBox(i));
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        const OptionsText& option = optionsTexts()[i];
+        if (option.tab == OptionsTab::Announcements) {
+            m_text[i] = makeTextBox(text(option.boxName));
+            column->addWidget(labelFor(text(option.caption), m_text[i]));
+            column->addWidget(m_text[i]);
             column->addSpacing(6);
         }
     }
@@ -233,7 +215,7 @@ QLayout* frmOptions::buildRoleColumn(PetRole role) {
         auto* box = new QCheckBox(text(type.caption));
         box->setObjectName(QStringLiteral("chkInclude") + text(type.key));
         column->addWidget(box);
-        m_include[static_cast<std::size_t>(&type - petTypes().data())] = box;
+        m_include[petTypeIndex(type)] = box;
     }
     column->addStretch();
     column->addSpacing(8);
@@ -249,16 +231,11 @@ QLayout* frmOptions::buildRoleColumn(PetRole role) {
 }
 
 void frmOptions::applyTo(Settings& settings, PetSelection& selection) const {
-    for (std::size_t i = 0; i < kTextOptions.size(); ++i) {
-        settings.*kTextOptions[i].field = m_text[i]->text();
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        settings.*optionsTexts()[i].field = m_text[i]->text();
     }
     settings.FollowOrBehind = m_chkFollowOrBehind->isChecked();
     selection.include = shownFlags();
-}
-
-void frmOptions::done(int result) {
-    emit closedForGood();
-    QDialog::done(result);
 }
 
 // The window is made hidden long before it is first shown; its size is final only now.
@@ -287,42 +264,19 @@ void frmOptions::cmdToggle_Click(const ToggleGroup& group) {
     showFlags(Toggle(group, shownFlags()));
 }
 
-void frmOptions::cmdOK_Click() {
-    Settings values = m_settings;
-    PetSelection selection = m_selection;
-    applyTo(values, selection);
-    values.TitleString = QStringLiteral("Glimmbar Config File");
-
-    using F = SettingsField;
-    const WriteResult settingsSaved = UpdateSettingsFile(
-        values,
-        {F::TitleString, F::NewHealPetDelay, F::Naming, F::Attack, F::Heal, F::Healme, F::Mezz,
-         F::Behind, F::MezzBehind, F::MPAttackAnnounce, F::MPHealAnnounce, F::MPMezzAnnounce,
-         F::EngyAnnounce, F::CratAnnounce, F::FollowOrBehind},
-        &m_settings);
-    if (reportIfFailed(settingsSaved)) {
-        return;
-    }
-    if (reportIfFailed(SavePetSelection(selection))) {
-        return;
-    }
-    m_selection = selection;
-    accept();
-}
-
 // A save that did not happen must not look like one: the player is told which file and why,
 // and the window stays open with everything still on screen, ready for another OK.
-bool frmOptions::reportIfFailed(const WriteResult& result) {
-    if (result) {
-        return false;
+void frmOptions::cmdOK_Click() {
+    Settings shown = m_settings;
+    PetSelection shownSelection = m_selection;
+    applyTo(shown, shownSelection);
+    if (const std::optional<Message> failed =
+            SaveOptions(shown, shownSelection, m_settings, m_selection)) {
+        const ParentWindowScope messagesBelongHere(m_dialogs, this);
+        m_dialogs.showMessage(*failed);
+        return;
     }
-    const ParentWindowScope messagesBelongHere(m_dialogs, this);
-    m_dialogs.showMessage(
-        {QStringLiteral("Glimmbar could not save your options to \"%1\" in the folder "
-                        "\"%2\":\n\n%3\n\nYour changes are still in the Options window.")
-             .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
-         kProgramTitle, MessageIcon::Critical});
-    return true;
+    accept();
 }
 
 IncludeFlags frmOptions::shownFlags() const {

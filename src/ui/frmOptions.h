@@ -34,13 +34,6 @@ public:
     // Options fields and the 56 include flags. Create Files uses this while the window is open.
     void applyTo(Settings& settings, PetSelection& selection) const;
 
-signals:
-    // Sent once, when the window is on its way out (OK, Cancel, Esc or the close box).
-    void closedForGood();
-
-public slots:
-    void done(int result) override;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -51,12 +44,10 @@ private:
     QWidget* buildAnnouncementsPanel();
     QWidget* buildSelectionPanel(const char* headerName, std::span<const PetRole> roles);
     QLayout* buildRoleColumn(PetRole role);
-    QLineEdit* makeTextBox(std::size_t option);
 
     void selectNextTab();
     void cmdToggle_Click(const ToggleGroup& group);
     void cmdOK_Click();
-    bool reportIfFailed(const WriteResult& result);
 
     IncludeFlags shownFlags() const;
     void showFlags(const IncludeFlags& flags);
@@ -68,7 +59,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     // Shown only: the game folder is chosen in the folder window, never here.
     QLineEdit* m_txtScriptsDirName = nullptr;
-    // The thirteen text boxes, in the order of the window's text option table.
+    // The thirteen text boxes, in the order of optionsTexts().
     std::array<QLineEdit*, 13> m_text{};
     QCheckBox* m_chkFollowOrBehind = nullptr;
     // One box per pet type, in catalogue order.
