@@ -1,37 +1,30 @@
-// The five pet tables shipped in data/: every one must load, keep the order and the
-// placeholders the search relies on, and hold the same pet nanos as the reference table the
-// files are generated from (scripts/make_pet_tables.py).
+// The tables shipped in data/, one per calculator category as data/pet-tables.tsv lists them:
+// byte for byte what the reference table of pet nanos says (sorted by requirement between the
+// two placeholders, CR LF line ends), and usable by the calculator.
 #include "calculator/PetCalculator.h"
-#include "calculator/PetTable.h"
-#include "model/FileLayer.h"
 
-#include <QFile>
+#include "TestFolder.h"
+
 #include <QTest>
+
+#include <algorithm>
 
 using namespace glimmbar;
 
 namespace {
 
-QString shippedFile(const QString& name) {
-    return QStringLiteral(GLIMMBAR_SOURCE_DIR "/data/") + name;
-}
-
-// The pets of a table: the records between the no-pet and the end placeholder.
-QList<PetRecord> petsOf(const PetTable& table) {
-    QList<PetRecord> pets;
-    for (std::size_t slot = 2; slot < table.records.size(); ++slot) {
-        if (table.records[slot].ql == kEndOfTableQl) {
-            break;
-        }
-        pets.append(table.records[slot]);
+// The rows of a tab-separated file, without its column names.
+QList<QStringList> rowsOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qFatal("cannot read %s", qPrintable(path));
     }
-    return pets;
-}
-
-const char* referenceCategory(int petType) {
-    static const char* const names[] = {"mp_attack", "mp_heal", "mp_mezz", "engineer",
-                                        "bureaucrat"};
-    return names[petType - 1];
+    file.readLine();
+    QList<QStringList> rows;
+    while (!file.atEnd()) {
+        rows.append(QString::fromUtf8(file.readLine()).chopped(1).split(QLatin1Char('\t')));
+    }
+    return rows;
 }
 
 } // namespace
@@ -41,84 +34,58 @@ class TestDataFiles : public QObject {
 
 private slots:
     void shippedTable_data() {
-        QTest::addColumn<int>("petType");
-        for (int petType = 1; petType <= 5; ++petType) {
-            QTest::newRow(qPrintable(calcCategory(petType)->dataFile)) << petType;
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("listed"); // its row in data/pet-tables.tsv
+        const QList<QStringList> tables =
+            rowsOf(QStringLiteral(GLIMMBAR_SOURCE_DIR "/data/pet-tables.tsv"));
+        QCOMPARE(tables.size(), qsizetype(kCalcPetTypes.size()));
+        for (const CalcPetType type : kCalcPetTypes) {
+            const auto row = std::find_if(tables.begin(), tables.end(), [&](const QStringList& r) {
+                return r.value(1) == calcCategory(type).dataFile;
+            });
+            QVERIFY2(row != tables.end(), qPrintable(calcCategory(type).dataFile));
+            QTest::newRow(qPrintable(row->value(1))) << static_cast<int>(type) << *row;
         }
     }
 
     void shippedTable() {
-        QFETCH(int, petType);
-        const QString file = shippedFile(calcCategory(petType)->dataFile);
-        const std::optional<QByteArray> bytes = [&]() -> std::optional<QByteArray> {
-            QFile f(file);
-            return f.open(QIODevice::ReadOnly) ? std::optional(f.readAll()) : std::nullopt;
-        }();
-        QVERIFY2(bytes, qPrintable(file));
-        QVERIFY2(bytes->endsWith("\r\n") && bytes->count("\r\n") == bytes->count('\n'),
-                 "every line ends in CR LF");
-
-        const std::optional<PetTable> table = readPetTable(file);
-        QVERIFY2(table, "the file parses");
-        const auto& recs = table->records;
-
-        QCOMPARE(recs[1].ql, kNoPetQl);
-        QCOMPARE(recs[1].requirement, std::int16_t(0));
-        const QList<PetRecord> pets = petsOf(*table);
-        QVERIFY(!pets.isEmpty());
-        const auto endPlaceholder = static_cast<std::size_t>(pets.size()) + 2;
-        QCOMPARE(recs[endPlaceholder].ql, kEndOfTableQl);
-        QVERIFY(recs[endPlaceholder].requirement > 3000);
-        QCOMPARE(recs[endPlaceholder + 1].name, QStringLiteral("end"));
-        QCOMPARE(recs[endPlaceholder + 2], PetRecord{});
-
-        for (std::size_t slot = 2; slot <= endPlaceholder + 1; ++slot) {
-            QVERIFY2(recs[slot].requirement >= recs[slot - 1].requirement,
-                     qPrintable(recs[slot].name));
-        }
-        for (const PetRecord& pet : pets) {
-            QVERIFY2(pet.ql > 0 && pet.requirement > 0 && pet.requirement <= 3000,
-                     qPrintable(pet.name));
-            // The window's labels would take a single '&' for an access key.
-            QVERIFY2(!pet.name.contains(QLatin1Char('&')), qPrintable(pet.name));
-        }
-    }
-
-    void shippedTableMatchesTheReference_data() { shippedTable_data(); }
-
-    void shippedTableMatchesTheReference() {
-        QFETCH(int, petType);
+        QFETCH(int, type);
+        QFETCH(QStringList, listed);
         const QString reference =
             QStringLiteral(GLIMMBAR_SOURCE_DIR "/../shared/reference/pet-nanos.tsv");
         if (!QFile::exists(reference)) {
             QSKIP("the pet nano reference table is not beside this clone");
         }
-        QFile tsv(reference);
-        QVERIFY(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
-        QList<PetRecord> expected;
-        tsv.readLine(); // column names
-        while (!tsv.atEnd()) {
-            const QStringList cells = QString::fromUtf8(tsv.readLine()).chopped(1).split('\t');
-            QVERIFY(cells.size() >= 4);
-            if (cells[0] == QLatin1String(referenceCategory(petType))) {
-                expected.append(PetRecord{cells[1], std::int16_t(cells[2].toShort()),
-                                          std::int16_t(cells[3].toShort())});
+        QList<QStringList> pets;
+        for (const QStringList& row : rowsOf(reference)) {
+            if (row.value(0) == listed.value(2)) {
+                pets.append(row);
             }
         }
-        std::stable_sort(
-            expected.begin(), expected.end(),
-            [](const PetRecord& a, const PetRecord& b) { return a.requirement < b.requirement; });
-
-        const std::optional<PetTable> table =
-            readPetTable(shippedFile(calcCategory(petType)->dataFile));
-        QVERIFY(table);
-        const QList<PetRecord> pets = petsOf(*table);
-        QCOMPARE(pets.size(), expected.size());
-        for (qsizetype i = 0; i < pets.size(); ++i) {
-            QCOMPARE(pets[i].name, expected[i].name);
-            QCOMPARE(pets[i].ql, expected[i].ql);
-            QCOMPARE(pets[i].requirement, expected[i].requirement);
+        QVERIFY(!pets.isEmpty());
+        std::stable_sort(pets.begin(), pets.end(), [](const QStringList& a, const QStringList& b) {
+            return a.value(3).toInt() < b.value(3).toInt();
+        });
+        QByteArray expected = "Glimmbar pet table: " + listed.value(3).toUtf8() +
+                              " requirement (name, QL, requirement)\r\n(no pet)\r\n-2\r\n0\r\n";
+        for (const QStringList& pet : pets) {
+            expected +=
+                (pet.value(1) + "\r\n" + pet.value(2) + "\r\n" + pet.value(3) + "\r\n").toLatin1();
         }
+        expected += "(no further pet)\r\n-1\r\n9999\r\nend\r\n-1\r\n9999\r\n";
+        QFile shipped(QStringLiteral(GLIMMBAR_SOURCE_DIR "/data/") + listed.value(1));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QCOMPARE(shipped.readAll(), expected);
+
+        // The calculator reads it: the strongest skill gets the last pet and nothing after it.
+        TestFolder folder;
+        QVERIFY(QFile::copy(shipped.fileName(), folder.filePath(listed.value(1))));
+        const CalcResult result =
+            CalculateBestPet(static_cast<CalcPetType>(type), QStringLiteral("3000"));
+        QCOMPARE(result.BestPetName,
+                 QStringLiteral("The best pet you can currently use is %1 (QL %2).")
+                     .arg(pets.last().value(1), pets.last().value(2)));
+        QCOMPARE(result.NextPetName, QStringLiteral("There are no pets after your current one."));
     }
 };
 
