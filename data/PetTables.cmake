@@ -1,5 +1,6 @@
 # The calculator's categories and their data files, read from data/pet-tables.tsv: the one
-# list that the program, the install rules, the table generator and the tests all go by.
+# list that the program, the install rules, the table generator and the tests all go by. Its
+# rows stand in the order of the category numbers (CalcPetType).
 #
 # Sets GLIMMBAR_PET_TABLE_FILES (the data files, full paths) and writes
 # ${PROJECT_BINARY_DIR}/generated/calculator/PetTableFiles.h for the calculator.
