@@ -49,11 +49,11 @@ void ensureFolder() {
 }
 
 // Skill 3000 walks the search to the end placeholder, the longest search there is.
-void calculate(benchmark::State& state, int petType) {
+void calculate(benchmark::State& state, CalcPetType type) {
     ensureFolder();
     const QString skill = QStringLiteral("3000");
     for (auto _ : state) {
-        CalcResult result = CalculateBestPet(petType, skill);
+        CalcResult result = CalculateBestPet(type, skill);
         if (result.kind != CalcResult::Kind::Computed) {
             state.SkipWithError("the calculation failed");
             break;
@@ -75,13 +75,13 @@ void readOnly(benchmark::State& state, const QString& fileName) {
 }
 
 void BM_CalculateEngineerTable(benchmark::State& state) {
-    calculate(state, 4);
+    calculate(state, CalcPetType::Engy);
 }
 void BM_ReadEngineerTable(benchmark::State& state) {
     readOnly(state, QStringLiteral("engypets.txt"));
 }
 void BM_Calculate500Records(benchmark::State& state) {
-    calculate(state, 1);
+    calculate(state, CalcPetType::MPAttack);
 }
 void BM_Read500Records(benchmark::State& state) {
     readOnly(state, QStringLiteral("mpapets.txt"));

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the pet calculator's five data files from the pet nano reference table.
+"""Writes the pet calculator's data files from the pet nano reference table.
 
 Usage: scripts/make_pet_tables.py [REFERENCE_TSV] [DATA_DIR]
 (defaults: ../shared/reference/pet-nanos.tsv beside the clone, and data/ in the clone).
+
+Which reference category goes into which file, and the file's heading, come from
+data/pet-tables.tsv, the list the program and its install rules are built from.
 
 Each file: a heading line, the no-pet placeholder (QL -2, requirement 0), every pet nano of
 the category by ascending requirement (nanos with equal requirements keep the reference's
@@ -13,14 +16,12 @@ import csv
 import os
 import sys
 
-# category in the reference -> (file name, what the heading calls it)
-CATEGORIES = [
-    ("mp_attack", "mpapets.txt", "Meta-Physicist attack pets, MC/T&S"),
-    ("mp_heal", "mphpets.txt", "Meta-Physicist heal pets, BM/T&S"),
-    ("mp_mezz", "mpmpets.txt", "Meta-Physicist mezz pets, MM/T&S"),
-    ("engineer", "engypets.txt", "Engineer pets, MC/T&S"),
-    ("bureaucrat", "cratpets.txt", "Bureaucrat pets, MC/T&S"),
-]
+
+def read_categories(path):
+    """(reference category, file name, what the heading calls it) for each calculator table."""
+    with open(path, encoding="utf-8", newline="") as f:
+        return [(row["reference_category"], row["data_file"], row["heading"])
+                for row in csv.DictReader(f, delimiter="\t")]
 
 NO_PET = ("(no pet)", -2, 0)
 END_OF_TABLE = ("(no further pet)", -1, 9999)
@@ -57,11 +58,12 @@ def main():
     reference = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         root, "..", "shared", "reference", "pet-nanos.tsv")
     out_dir = sys.argv[2] if len(sys.argv) > 2 else os.path.join(root, "data")
+    categories = read_categories(os.path.join(root, "data", "pet-tables.tsv"))
     pets = read_reference(reference)
-    unknown = set(pets) - {category for category, _, _ in CATEGORIES}
+    unknown = set(pets) - {category for category, _, _ in categories}
     if unknown:
         sys.exit(f"unknown categories in the reference: {sorted(unknown)}")
-    for category, file_name, heading in CATEGORIES:
+    for category, file_name, heading in categories:
         lines = table_lines(heading, pets.get(category, []))
         if len(lines) > 1 + 3 * 500:
             sys.exit(f"{file_name}: more than 500 records")

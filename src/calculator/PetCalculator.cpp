@@ -1,5 +1,7 @@
 #include "calculator/PetCalculator.h"
 
+#include "calculator/PetTable.h"
+#include "calculator/PetTableFiles.h" // each category's data file, from data/pet-tables.tsv
 #include "calculator/RoundHalfEven.h"
 #include "model/FileLayer.h"
 #include "model/WorkingFolder.h"
@@ -8,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -15,24 +18,50 @@ namespace glimmbar {
 
 namespace {
 
-const std::array<CalcCategory, 5>& categories() {
-    static const std::array<CalcCategory, 5> table{{
-        {CalcPetType::MPAttack, QStringLiteral("MPAttack"), PetRole::Attack,
-         QStringLiteral("mpapets.txt"), QStringLiteral("This nano requires MC"),
-         QStringLiteral("summon, and "),
-         QStringLiteral("A required file, MPAPETS.TXT, is missing. Please re-install Glimmbar")},
-        {CalcPetType::Heal, QStringLiteral("Heal"), PetRole::Heal, QStringLiteral("mphpets.txt"),
-         QStringLiteral("This nano requires BM"), QStringLiteral("summon, and "),
-         QStringLiteral("A required file, MPHPETS.TXT, is missing. Please re-install Glimmbar")},
-        {CalcPetType::Mezz, QStringLiteral("Mezz"), PetRole::Mezz, QStringLiteral("mpmpets.txt"),
-         QStringLiteral("This nano requires MM"), QStringLiteral("summon, and "),
-         QStringLiteral("A required file, MPMPETS.TXT, is missing. Please re-install Glimmbar")},
-        {CalcPetType::Engy, QStringLiteral("Engy"), PetRole::Engy, QStringLiteral("engypets.txt"),
-         QStringLiteral("This nano requires MC"), QStringLiteral("create the shell, and "),
-         QStringLiteral("A required file, ENGYPETS.TXT, is missing. Please re-install Glimmbar")},
-        {CalcPetType::Crat, QStringLiteral("Crat"), PetRole::Crat, QStringLiteral("cratpets.txt"),
-         QStringLiteral("This nano requires MC"), QStringLiteral("create the shell, and "),
-         QStringLiteral("A required file, CRATPETS.TXT, is missing. Please re-install Glimmbar")},
+constexpr bool everyCategoryHasOneFile() {
+    for (const CalcPetType type : kCalcPetTypes) {
+        int files = 0;
+        for (const auto& [fileType, name] : kPetTableFiles) {
+            files += fileType == type ? 1 : 0;
+        }
+        if (files != 1) {
+            return false;
+        }
+    }
+    return std::size(kPetTableFiles) == kCalcPetTypes.size();
+}
+static_assert(everyCategoryHasOneFile(), "data/pet-tables.tsv must list each category once");
+
+QString dataFileOf(CalcPetType type) {
+    for (const auto& [fileType, name] : kPetTableFiles) {
+        if (fileType == type) {
+            return QString::fromUtf16(name);
+        }
+    }
+    return {};
+}
+
+CalcCategory makeCategory(CalcPetType type, const char* skillName, const char* skillText,
+                          const char* phrase) {
+    return {dataFileOf(type), QString::fromLatin1(skillName), QString::fromLatin1(skillText),
+            QString::fromLatin1(phrase)};
+}
+
+// An Engineer's mechdog needs the same skills as the robots, and is built the same way.
+const std::array<CalcCategory, kCalcPetTypes.size()>& categories() {
+    static const std::array<CalcCategory, kCalcPetTypes.size()> table{{
+        makeCategory(CalcPetType::MPAttack, "Matter Creation", "This nano requires MC",
+                     "summon, and "),
+        makeCategory(CalcPetType::Heal, "Biological Metamorphosis", "This nano requires BM",
+                     "summon, and "),
+        makeCategory(CalcPetType::Mezz, "Matter Metamorphosis", "This nano requires MM",
+                     "summon, and "),
+        makeCategory(CalcPetType::Engy, "Matter Creation", "This nano requires MC",
+                     "create the shell, and "),
+        makeCategory(CalcPetType::Crat, "Matter Creation", "This nano requires MC",
+                     "create the shell, and "),
+        makeCategory(CalcPetType::EngyDog, "Matter Creation", "This nano requires MC",
+                     "create the shell, and "),
     }};
     return table;
 }
@@ -129,28 +158,27 @@ double decimalNumber(const QString& text) {
     return value;
 }
 
+// The skill value that keeps a pet from over-equipping (OE): 80% of its requirement.
+int oeValue(int requirement) {
+    // 4/5 of a whole number never ends in exactly one half, so plain rounding is exact here.
+    return static_cast<int>(std::lround(requirement * 4 / 5.0));
+}
+
 QString recordName(const QString& opening, const PetRecord& record) {
     return opening + record.name + QStringLiteral(" (QL ") + QString::number(record.ql) +
            QStringLiteral(").");
 }
 
 QString skillSentence(const CalcCategory& category, const PetRecord& record) {
-    return category.skillText + QStringLiteral("/T&&S skills of at least ") +
+    return category.skillText + QStringLiteral("/T&S skills of at least ") +
            QString::number(record.requirement) + QStringLiteral(" to ") + category.phrase +
            QString::number(oeValue(record.requirement)) + QStringLiteral(" to prevent OE.");
 }
 
-} // namespace
-
-const CalcCategory* calcCategory(int petType) {
-    for (const CalcCategory& category : categories()) {
-        if (static_cast<int>(category.type) == petType) {
-            return &category;
-        }
-    }
-    return nullptr;
-}
-
+// The number a text begins with: blanks, tabs and line feeds anywhere are ignored; a sign,
+// digits, a decimal point and an exponent are taken, "&H" and "&O" read hexadecimal and
+// octal; reading stops at the first character that cannot continue the number. 0 when the
+// text does not begin with a number; may be infinite when the exponent is too large.
 double leadingNumber(const QString& text) {
     QString compact;
     compact.reserve(text.size());
@@ -171,6 +199,13 @@ double leadingNumber(const QString& text) {
     return decimalNumber(compact);
 }
 
+// The skill box's text read the way the calculator always read it.
+struct SkillValue {
+    int value = 0;                         // 0..3000, what the search uses
+    std::optional<QString> correctedSkill; // the box's new text, when it had to change
+};
+
+// nullopt when the number lies beyond the 32-bit range (a large exponent).
 std::optional<SkillValue> normaliseSkill(const QString& skillText) {
     QString text = skillText;
     if (text.size() > kLongestSkillText) {
@@ -197,6 +232,8 @@ std::optional<SkillValue> normaliseSkill(const QString& skillText) {
     return skill;
 }
 
+// The first slot whose requirement is greater than the value (the next pet; the best pet is
+// the slot before it), or nullopt when no slot up to 500 has one.
 std::optional<int> findNextSlot(const PetTable& table, int value) {
     for (std::size_t slot = 0; slot < table.records.size(); ++slot) {
         if (table.records[slot].requirement > value) {
@@ -206,10 +243,9 @@ std::optional<int> findNextSlot(const PetTable& table, int value) {
     return std::nullopt;
 }
 
-int oeValue(int requirement) {
-    // 4/5 of a whole number never ends in exactly one half, so plain rounding is exact here.
-    return static_cast<int>(std::lround(requirement * 4 / 5.0));
-}
+struct CalcTexts {
+    QString BestPetName, BestPetSkill, NextPetName, NextPetSkill;
+};
 
 CalcTexts composeTexts(const CalcCategory& category, const PetRecord& best, const PetRecord& next) {
     CalcTexts texts;
@@ -231,17 +267,22 @@ CalcTexts composeTexts(const CalcCategory& category, const PetRecord& best, cons
     return texts;
 }
 
-CalcResult CalculateBestPet(int petType, const QString& skillText) {
+} // namespace
+
+const CalcCategory& calcCategory(CalcPetType type) {
+    return categories().at(static_cast<std::size_t>(type) - 1);
+}
+
+CalcResult CalculateBestPet(CalcPetType type, const QString& skillText) {
     CalcResult result;
-    const CalcCategory* category = calcCategory(petType);
-    if (category == nullptr) {
-        return result;
-    }
-    const std::optional<QString> dataFile = findDataFile(category->dataFile);
+    const CalcCategory& category = calcCategory(type);
+    const std::optional<QString> dataFile = findDataFile(category.dataFile);
     if (!dataFile) {
         result.kind = CalcResult::Kind::MissingFile;
         result.missingFile =
-            Message{category->missingText, kMissingFileTitle, MessageIcon::Exclamation};
+            Message{QStringLiteral("A required file, ") + category.dataFile.toUpper() +
+                        QStringLiteral(", is missing. Please re-install Glimmbar"),
+                    kMissingFileTitle, MessageIcon::Exclamation};
         return result;
     }
     const std::optional<PetTable> table = readPetTable(*dataFile);
@@ -259,7 +300,7 @@ CalcResult CalculateBestPet(int petType, const QString& skillText) {
     }
     const auto nextSlot = static_cast<std::size_t>(*next);
     const CalcTexts texts =
-        composeTexts(*category, table->records[nextSlot - 1], table->records[nextSlot]);
+        composeTexts(category, table->records[nextSlot - 1], table->records[nextSlot]);
     result.kind = CalcResult::Kind::Computed;
     result.BestPetName = texts.BestPetName;
     result.BestPetSkill = texts.BestPetSkill;

@@ -1,5 +1,7 @@
 #include "frmCalculate.h"
 
+#include "EnterKey.h"
+#include "RadioGroupFocus.h"
 #include "TwipsLayout.h"
 #include "calculator/PetCalculator.h"
 
@@ -18,22 +20,27 @@ namespace glimmbar {
 
 namespace {
 
-const QString kNoCategory = QStringLiteral("EmptyDefault");
-
 struct CategoryChoice {
+    CalcPetType type;
     const char* caption;
-    const char* promptStart;
     int twipsWidth;
 };
 
-// Option1 to Option5, one per calculator category, in the order of the category numbers.
-constexpr std::array<CategoryChoice, 5> kChoices = {{
-    {"Meta-Physicist &Attack Pet", "Please enter your Matter Creation", 2175},
-    {"Meta-Physicist &Heal Pet", "Please enter your Biological Metamorphosis", 2055},
-    {"Meta-Physicist &Mezz Pet", "Please enter your Matter Metamorphosis", 2055},
-    {"&Engineer Pet", "Please enter your Matter Creation", 1815},
-    {"&Bureaucrat Pet", "Please enter your Matter Creation", 1815},
+// Option1 to Option6, top to bottom. The mechdog comes last so the five older categories keep
+// their places.
+constexpr std::array<CategoryChoice, 6> kChoices = {{
+    {CalcPetType::MPAttack, "Meta-Physicist &Attack Pet", 2175},
+    {CalcPetType::Heal, "Meta-Physicist &Heal Pet", 2055},
+    {CalcPetType::Mezz, "Meta-Physicist &Mezz Pet", 2055},
+    {CalcPetType::Engy, "&Engineer Pet", 1815},
+    {CalcPetType::Crat, "&Bureaucrat Pet", 1815},
+    {CalcPetType::EngyDog, "Engineer Mech&dog", 2055},
 }};
+
+// The prompt is the skill box's buddy, so a single '&' in it would mark an access key.
+QString labelTextFor(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 // The calculator's own title-bar picture: a pocket calculator with a green display.
 QIcon calculatorIcon() {
@@ -68,50 +75,57 @@ QIcon calculatorIcon() {
 frmCalculate::frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
                            QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_dialogs(dialogs)
-    , m_txtPetType(kNoCategory) {
+    , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmCalculate"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Calculate Pet"));
     setWindowIcon(calculatorIcon());
     buildControls();
-    Form_Load(profession);
+    selectCategoryOf(profession);
 }
 
 void frmCalculate::buildControls() {
+    std::array<QRadioButton*, kChoices.size()> options{};
+    m_categories = new QButtonGroup(this);
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        options[i] = new QRadioButton(QString::fromLatin1(kChoices[i].caption), this);
+        options[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        m_categories->addButton(options[i], static_cast<int>(kChoices[i].type));
+    }
+
     TwipsLayout twips(*this);
-    // The longest result line the shipped tables can produce must fit on its label.
+    // Every caption, and the longest result line the shipped tables can produce, must fit.
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        twips.fitWidth(kChoices[i].twipsWidth, options[i]->sizeHint().width());
+    }
     twips.fitWidth(6615, fontMetrics().horizontalAdvance(QStringLiteral(
                              "This nano requires MC/T&S skills of at least 3000 to create the "
                              "shell, and 2400 to prevent OE.")));
     setFixedSize(twips.size(7185, 4710));
 
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        twips.place(options[i], 4200, 360 + static_cast<int>(i) * 240, kChoices[i].twipsWidth, 255);
+    }
+
     m_labelSkillText = new QLabel(this);
     m_labelSkillText->setObjectName(QStringLiteral("labelSkillText"));
     m_labelSkillText->setWordWrap(true);
     m_labelSkillText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_labelSkillText->setTextFormat(Qt::PlainText);
     twips.place(m_labelSkillText, 480, 480, 2655, 735);
-    setLabelText(m_labelSkillText,
-                 QStringLiteral("First, select a pet type from the choices listed at the right."));
+    m_labelSkillText->setText(
+        QStringLiteral("First, select a pet type from the choices listed at the right."));
 
     m_txtMCTS = new QLineEdit(this);
     m_txtMCTS->setObjectName(QStringLiteral("txtMCTS"));
-    m_txtMCTS->setAccessibleName(QStringLiteral("Skill value"));
     twips.place(m_txtMCTS, 3165, 1680, 855, 285);
-
-    auto* group = new QButtonGroup(this);
-    for (std::size_t i = 0; i < kChoices.size(); ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(kChoices[i].caption), this);
-        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        twips.place(option, 4200, 360 + static_cast<int>(i) * 240, kChoices[i].twipsWidth, 255);
-        group->addButton(option, static_cast<int>(i));
-        m_options[i] = option;
-    }
-    connect(group, &QButtonGroup::idClicked, this, &frmCalculate::selectCategory);
+    // A screen reader announces the box with the prompt the player reads beside it.
+    m_labelSkillText->setBuddy(m_txtMCTS);
 
     const auto resultLabel = [&](const char* name, int top) {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
+        label->setTextFormat(Qt::PlainText);
         twips.place(label, 240, top, 6615, 255);
         return label;
     };
@@ -119,84 +133,85 @@ void frmCalculate::buildControls() {
     m_labelBestPetSkill = resultLabel("labelBestPetSkill", 2520);
     m_labelNextPetName = resultLabel("labelNextPetName", 3120);
     m_labelNextPetSkill = resultLabel("labelNextPetSkill", 3480);
-    setLabelText(m_labelNextPetName, QStringLiteral("If one value is lower than the other, "
-                                                    "enter the lower of the two to see"));
-    setLabelText(m_labelNextPetSkill, QStringLiteral("the name and QL of the best pet you can "
-                                                     "use, and the next one in the line."));
+    m_labelNextPetName->setText(QStringLiteral("If one value is lower than the other, "
+                                               "enter the lower of the two to see"));
+    m_labelNextPetSkill->setText(QStringLiteral("the name and QL of the best pet you can use, "
+                                                "and the next one in the line."));
 
-    m_line1 = new QFrame(this);
-    m_line1->setObjectName(QStringLiteral("Line1"));
-    m_line1->setFrameShape(QFrame::HLine);
-    m_line1->setFrameShadow(QFrame::Sunken);
-    m_line1->setGeometry(twips.x(120), twips.y(3000) - 1, twips.x(6960 - 120), 3);
+    auto* line1 = new QFrame(this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setFrameShape(QFrame::HLine);
+    line1->setFrameShadow(QFrame::Sunken);
+    line1->setGeometry(twips.x(120), twips.y(3000) - 1, twips.x(6960 - 120), 3);
 
-    m_command1 = new QPushButton(QStringLiteral("&Calculate"), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setToolTip(QStringLiteral("Clicking this will show the name of the best pet "
-                                          "nano you can use, and the next one in the line."));
-    twips.place(m_command1, 1545, 3960, 1575, 495);
-    connect(m_command1, &QPushButton::clicked, this, &frmCalculate::Command1_Click);
+    auto* command1 = new QPushButton(QStringLiteral("&Calculate"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setToolTip(QStringLiteral("Clicking this will show the name of the best pet "
+                                        "nano you can use, and the next one in the line."));
+    twips.place(command1, 1545, 3960, 1575, 495);
+    connect(command1, &QPushButton::clicked, this, &frmCalculate::showBestPet);
 
-    m_cmdClosethis = new QPushButton(QStringLiteral("Cl&ose"), this);
-    m_cmdClosethis->setObjectName(QStringLiteral("cmdClosethis"));
-    m_cmdClosethis->setToolTip(
+    auto* cmdClosethis = new QPushButton(QStringLiteral("Cl&ose"), this);
+    cmdClosethis->setObjectName(QStringLiteral("cmdClosethis"));
+    cmdClosethis->setToolTip(
         QStringLiteral("Click here to return to the main portion of the program."));
-    twips.place(m_cmdClosethis, 4185, 3960, 1575, 495);
-    connect(m_cmdClosethis, &QPushButton::clicked, this, &frmCalculate::cmdClosethis_Click);
+    twips.place(cmdClosethis, 4185, 3960, 1575, 495);
+    connect(cmdClosethis, &QPushButton::clicked, this, &QWidget::close);
+    pressFocusedButtonOnEnter(*this);
+
+    // However a category gets selected (mouse, arrows, Space, an accessibility action, the
+    // program), the prompt follows it.
+    connect(m_categories, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            askForSkillOf(static_cast<CalcPetType>(id));
+        }
+    });
+    tabEntersAtSelectedButton(*m_categories);
 
     // The skill box first, then the two buttons, then the categories as one group.
-    setTabOrder(m_txtMCTS, m_command1);
-    setTabOrder(m_command1, m_cmdClosethis);
-    setTabOrder(m_cmdClosethis, m_options[0]);
+    setTabOrder(m_txtMCTS, command1);
+    setTabOrder(command1, cmdClosethis);
+    QWidget* previous = cmdClosethis;
+    for (QRadioButton* option : options) {
+        setTabOrder(previous, option);
+        previous = option;
+    }
     m_txtMCTS->setFocus();
 }
 
-void frmCalculate::Form_Load(std::optional<Profession> profession) {
-    // The naming window's profession picks the matching category; an MP starts on attack
-    // pets, never on heal or mezz pets.
+// The naming window's profession picks the matching category; an MP starts on attack pets,
+// never on heal or mezz pets.
+void frmCalculate::selectCategoryOf(std::optional<Profession> profession) {
     if (!profession) {
         return;
     }
+    CalcPetType type = CalcPetType::MPAttack;
     switch (*profession) {
     case Profession::MP:
-        m_options[0]->setChecked(true);
-        selectCategory(0);
+        type = CalcPetType::MPAttack;
         break;
     case Profession::Engineer:
-        m_options[3]->setChecked(true);
-        selectCategory(3);
+        type = CalcPetType::Engy;
         break;
     case Profession::Bureaucrat:
-        m_options[4]->setChecked(true);
-        selectCategory(4);
+        type = CalcPetType::Crat;
         break;
     }
+    m_categories->button(static_cast<int>(type))->setChecked(true);
 }
 
-void frmCalculate::selectCategory(int index) {
-    const auto i = static_cast<std::size_t>(index);
-    setLabelText(m_labelSkillText, QString::fromLatin1(kChoices[i].promptStart));
-    m_txtPetType = calcCategory(index + 1)->key;
-    CompleteSkillPrompt();
+void frmCalculate::askForSkillOf(CalcPetType type) {
+    m_labelSkillText->setText(
+        labelTextFor(QStringLiteral("Please enter your ") + calcCategory(type).skillName +
+                     QStringLiteral(" and Time & Space skills, or select a different pet type.")));
 }
 
-void frmCalculate::CompleteSkillPrompt() {
-    setLabelText(m_labelSkillText,
-                 m_labelSkillText->property("rawText").toString() +
-                     QStringLiteral(" and Time && Space skills, or select a different pet type."));
-}
-
-void frmCalculate::Command1_Click() {
-    int petType = 0;
-    for (int n = 1; n <= 5; ++n) {
-        if (calcCategory(n)->key == m_txtPetType) {
-            petType = n;
-        }
-    }
-    if (petType == 0) {
+void frmCalculate::showBestPet() {
+    const int id = m_categories->checkedId();
+    if (id < 0) {
         return; // no category chosen yet
     }
-    const CalcResult result = CalculateBestPet(petType, m_txtMCTS->text());
+    const CalcResult result = CalculateBestPet(static_cast<CalcPetType>(id), m_txtMCTS->text());
     switch (result.kind) {
     case CalcResult::Kind::MissingFile: {
         const ParentWindowScope messagesBelongHere(m_dialogs, this);
@@ -209,36 +224,12 @@ void frmCalculate::Command1_Click() {
         if (result.correctedSkill) {
             m_txtMCTS->setText(*result.correctedSkill);
         }
-        setLabelText(m_labelBestPetName, result.BestPetName);
-        setLabelText(m_labelBestPetSkill, result.BestPetSkill);
-        setLabelText(m_labelNextPetName, result.NextPetName);
-        setLabelText(m_labelNextPetSkill, result.NextPetSkill);
+        m_labelBestPetName->setText(result.BestPetName);
+        m_labelBestPetSkill->setText(result.BestPetSkill);
+        m_labelNextPetName->setText(result.NextPetName);
+        m_labelNextPetSkill->setText(result.NextPetSkill);
         break;
     }
-}
-
-void frmCalculate::cmdClosethis_Click() {
-    close();
-}
-
-// The texts carry "&&" for one ampersand, the way captions write it; a label shows the
-// ampersand and underlines nothing.
-void frmCalculate::setLabelText(QLabel* label, const QString& text) {
-    QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
-                shown += QLatin1Char('&');
-                ++i;
-            }
-            continue;
-        }
-        shown += text[i];
-    }
-    label->setProperty("rawText", text);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(shown);
 }
 
 } // namespace glimmbar

@@ -3,18 +3,16 @@
 #pragma once
 
 #include "DialogSeam.h"
+#include "calculator/PetCalculator.h"
 #include "model/PetCatalogue.h"
 
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
-class QFrame;
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace glimmbar {
 
@@ -27,29 +25,20 @@ public:
     frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
                  QWidget* parent = nullptr);
 
-private slots:
-    void Command1_Click();
-    void cmdClosethis_Click();
-
 private:
     void buildControls();
-    void Form_Load(std::optional<Profession> profession);
-    void selectCategory(int index);
-    void CompleteSkillPrompt();
-    static void setLabelText(QLabel* label, const QString& text);
+    void selectCategoryOf(std::optional<Profession> profession);
+    void askForSkillOf(CalcPetType type);
+    void showBestPet();
 
     DialogSeam& m_dialogs;
-    QString m_txtPetType;
     QLabel* m_labelSkillText = nullptr;
     QLineEdit* m_txtMCTS = nullptr;
-    std::array<QRadioButton*, 5> m_options{};
+    QButtonGroup* m_categories = nullptr; // ids are the CalcPetType numbers
     QLabel* m_labelBestPetName = nullptr;
     QLabel* m_labelBestPetSkill = nullptr;
-    QFrame* m_line1 = nullptr;
     QLabel* m_labelNextPetName = nullptr;
     QLabel* m_labelNextPetSkill = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_cmdClosethis = nullptr;
 };
 
 } // namespace glimmbar

@@ -3,8 +3,8 @@
 # size, and the installed program, started with no glimmbar.cfg in its folder (as from the
 # menu), keeps its settings in the per-user folder while a build-folder copy keeps them where
 # it is started.
-#   cmake -DBUILD_DIR=... -DWORK=... -DAPP_ID=... -DDESKTOP_VALIDATE=... -DAPPSTREAMCLI=...
-#         -DBUILD_PROGRAM=... -P check_install.cmake
+#   cmake -DBUILD_DIR=... -DWORK=... -DAPP_ID=... -DPET_TABLES=.../data/pet-tables.tsv
+#         -DDESKTOP_VALIDATE=... -DAPPSTREAMCLI=... -DBUILD_PROGRAM=... -P check_install.cmake
 
 function(fail)
     message(FATAL_ERROR "${ARGN}")
@@ -27,9 +27,13 @@ set(metainfo ${prefix}/share/metainfo/${APP_ID}.metainfo.xml)
 run_checked(${DESKTOP_VALIDATE} ${desktop})
 run_checked(${APPSTREAMCLI} validate --no-net ${metainfo})
 
-foreach(name cratpets engypets mpapets mphpets mpmpets)
-    if(NOT EXISTS ${prefix}/share/glimmbar/${name}.txt)
-        fail("data file ${name}.txt not installed")
+# Every calculator data file listed in data/pet-tables.tsv (second column).
+file(STRINGS ${PET_TABLES} rows)
+list(POP_FRONT rows)
+foreach(row IN LISTS rows)
+    string(REGEX REPLACE "^[^\t]*\t([^\t]*).*" "\\1" name "${row}")
+    if(NOT EXISTS ${prefix}/share/glimmbar/${name})
+        fail("data file ${name} not installed")
     endif()
 endforeach()
 

@@ -1,0 +1,38 @@
+# The calculator's categories and their data files, read from data/pet-tables.tsv: the one
+# list that the program, the install rules, the table generator and the tests all go by. Its
+# rows stand in the order of the category numbers (CalcPetType).
+#
+# Sets GLIMMBAR_PET_TABLE_FILES (the data files, full paths) and writes
+# ${PROJECT_BINARY_DIR}/generated/calculator/PetTableFiles.h for the calculator.
+set(glimmbar_pet_tables_tsv ${CMAKE_CURRENT_LIST_DIR}/pet-tables.tsv)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${glimmbar_pet_tables_tsv})
+
+file(STRINGS ${glimmbar_pet_tables_tsv} glimmbar_pet_table_rows)
+list(POP_FRONT glimmbar_pet_table_rows) # column names
+set(GLIMMBAR_PET_TABLE_FILES)
+set(glimmbar_pet_table_entries)
+foreach(row IN LISTS glimmbar_pet_table_rows)
+    string(REPLACE "\t" ";" cells "${row}")
+    list(GET cells 0 category)
+    list(GET cells 1 data_file)
+    if(NOT category MATCHES "^[A-Za-z]+$" OR NOT data_file MATCHES "^[a-z0-9]+\\.txt$")
+        message(FATAL_ERROR "pet-tables.tsv: bad row '${row}'")
+    endif()
+    list(APPEND GLIMMBAR_PET_TABLE_FILES ${CMAKE_CURRENT_LIST_DIR}/${data_file})
+    string(APPEND glimmbar_pet_table_entries
+        "    {CalcPetType::${category}, u\"${data_file}\"},\n")
+endforeach()
+
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/calculator/PetTableFiles.h CONTENT
+"// Written by CMake from data/pet-tables.tsv; edit that file instead.
+#pragma once
+
+#include <utility>
+
+namespace glimmbar {
+
+inline constexpr std::pair<CalcPetType, const char16_t*> kPetTableFiles[] = {
+@glimmbar_pet_table_entries@};
+
+} // namespace glimmbar
+" @ONLY)
