@@ -1,5 +1,7 @@
 #include "ScriptWriter.h"
 
+#include "model/GameFolder.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -388,7 +390,7 @@ QString scriptPath(const QString& scriptsDir, const QString& scriptName) {
 }
 
 QString helpFolderPath(const QString& scriptsDir) {
-    return scriptsDir + QStringLiteral("..\\cd_image\\text\\help");
+    return helpFolderAbove(scriptsDir);
 }
 
 QString helpFilePath(const QString& scriptsDir) {
