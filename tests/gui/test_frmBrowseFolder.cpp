@@ -1,56 +1,66 @@
+// Start-up and the welcome window as the player meets them, in a working folder that is also
+// the player's home, over the settings files players leave behind (tests/data/hostile).
 #include "ui/frmBrowseFolder.h"
+#include "ui/frmNamingScreen.h"
+#include "ui/frmStartup.h"
 
 #include "GuiTestRules.h"
+#include "ProgramLoop.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
 
-#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 
 using namespace glimmbar;
 
 namespace {
 
-// A settings file whose every line differs from a first run's, so a rewrite that loses one
-// shows.
+// Every line differs from a first run's, so a rewrite that loses one shows.
 const QByteArray kLoved = QByteArray("My Own Header|V1.4.0|(None)|Engineer|2000|1|Grimlock|0|Empty|"
                                      "1||1|Bolt|0|Empty|1|\x10\x18Paperclip|nm|at|he|hm|mz|bh|mb|"
                                      "Go!|Healing|Sleep|Roll out|Filed|1|")
                               .replace('|', "\r\n");
 
-// The welcome window as start-up shows it, over kLoved, offering `found` games below the
-// test folder.
-struct OpenWindow {
+bool wellFormed(const QByteArray& settings) {
+    return settings.count("\r\n") == kSettingsLineCount &&
+           settings.count('\n') == kSettingsLineCount;
+}
+
+struct Program {
     TestFolder folder;
     Settings settings;
+    PetSelection selection;
     RecordingDialogs dialogs;
-    std::unique_ptr<frmBrowseFolder> window;
-    std::unique_ptr<QSignalSpy> chosen;
-    std::unique_ptr<QSignalSpy> left;
+    frmStartup startup{settings, selection, dialogs};
+    QWidget* first = nullptr;
 
-    explicit OpenWindow(const QStringList& found = {}) {
-        folder.write("glimmbar.cfg", kLoved);
-        QVERIFY(LoadSettings(settings));
-        QList<GameInstall> installs;
-        for (const QString& game : found) {
-            makeGameFolder(folder, game);
-            installs.append({QDir::toNativeSeparators(folder.filePath(game)), "Steam"});
+    // Starts over the `stored` settings file with games installed in Lutris's Wine prefixes, and a
+    // folder standing where the file `blocked` should go.
+    explicit Program(const QByteArray& stored, const QStringList& games = {},
+                     const QString& blocked = {}) {
+        qputenv("HOME", folder.path().toLocal8Bit());
+        for (const QString& game : games) {
+            folder.write("Games/" + game + "/drive_c/Funcom/Anarchy Online/anarchy.exe", "MZ");
         }
-        window = std::make_unique<frmBrowseFolder>(settings, dialogs, installs);
-        chosen = std::make_unique<QSignalSpy>(window.get(), &frmBrowseFolder::gameFolderChosen);
-        left = std::make_unique<QSignalSpy>(window.get(), &frmBrowseFolder::closedWithoutChoice);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        folder.write(kSettingsFileName, stored);
+        QVERIFY(blocked.isEmpty() || QDir(folder.path()).mkdir(blocked));
+        first = startup.openFirstWindow() ? startup.firstWindow() : nullptr;
+        QVERIFY(first == nullptr || QTest::qWaitForWindowActive(first));
     }
-    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
-    // What the settings file holds when only line 3 names `game`'s scripts folder.
+    ~Program() {
+        while (!QApplication::topLevelWidgets().isEmpty()) {
+            delete QApplication::topLevelWidgets().constFirst();
+        }
+    }
+    // What the settings file holds when only line 3 changed from kLoved to `game`.
     QByteArray storedAs(const QString& game) const {
-        const QString scripts = QDir::toNativeSeparators(folder.filePath(game)) + "\\scripts\\";
-        return QByteArray(kLoved).replace("(None)", encodeWindows1252(scripts));
+        return QByteArray(kLoved).replace("(None)", encodeWindows1252(game + "\\scripts\\"));
+    }
+    void click(QWidget* window, const char* name) const {
+        QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
     }
 };
 
@@ -61,78 +71,120 @@ class TestFrmBrowseFolder : public QObject {
 
 private slots:
     void init() { failOnQtWarnings(); }
+    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
-    // Arrows and Enter pick a game from the list; Browse… is still there. Every control is
-    // named for a screen reader with the words beside it.
+    // The games found are listed; arrows and Enter pick one, Browse… is still there. Every
+    // control is named for a screen reader with the words beside it; closing the naming
+    // window ends the program.
     void aGameFromTheList() {
-        OpenWindow open({"Steam AO", "Wine AO"});
-        for (QPushButton* button : open.window->findChildren<QPushButton*>()) {
+        Program program(kLoved, {"ao1", "ao2"});
+        for (QPushButton* button : program.first->findChildren<QPushButton*>()) {
             QCOMPARE(button->accessibleName(), button->text().remove('&'));
         }
-        QCOMPARE(open.window->findChild<QListWidget*>()->accessibleName() + ":",
-                 open.window->findChild<QLabel*>("labelInstalls")->text().remove('&'));
-        open.dialogs.answerFolder("");
-        QTest::mouseClick(open.button("cmdBrowseOther"), Qt::LeftButton);
-        QCOMPARE(open.dialogs.folderQuestions.size(), 1);
-        QCOMPARE(open.folder.read("glimmbar.cfg"), kLoved);
-        QTest::keyClick(open.window->findChild<QListWidget*>(), Qt::Key_Down);
-        QTest::keyClick(open.window->findChild<QListWidget*>(), Qt::Key_Return);
-        QCOMPARE(open.folder.read("glimmbar.cfg"), open.storedAs("Wine AO"));
-        QCOMPARE(open.settings.ScriptsDirName,
-                 QDir::toNativeSeparators(open.folder.filePath("Wine AO")) + "\\scripts\\");
-        QCOMPARE(open.chosen->size(), 1);
-        QVERIFY(!open.window->isVisible());
-        QCOMPARE(open.left->size(), 0);
+        auto* list = program.first->findChild<QListWidget*>();
+        QCOMPARE(list->accessibleName() + ":",
+                 program.first->findChild<QLabel*>("labelInstalls")->text().remove('&'));
+        program.dialogs.answerFolder("");
+        program.click(program.first, "cmdBrowseOther");
+        QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(program.startup.namingWindow() != nullptr);
+        QCOMPARE(program.folder.read(kSettingsFileName),
+                 program.storedAs(QDir::toNativeSeparators(
+                     program.folder.filePath("Games/ao2/drive_c/Funcom/Anarchy Online"))));
+        QCOMPARE(program.startup.namingWindow()->namingSnapshot().EngyPetName, QString("Bolt"));
+        QCOMPARE(runUntilTheProgramEnds([&] { program.startup.namingWindow()->close(); }), 0);
     }
 
-    // Without a list Ok asks for the folder: a cancelled dialog and a scripts folder that
+    // With nothing found Ok asks for the folder: a cancelled dialog and a scripts folder that
     // cannot be made change nothing; the next try starts where the player was, and a good
     // folder gets its scripts folder, its scripts kept.
     void aFolderFromTheDialog() {
-        OpenWindow open;
-        QVERIFY(open.button("cmdBrowseOther") == nullptr);
-        open.folder.write("Bad/scripts", "not a folder");
-        open.folder.write("Good/scripts/petattack", "/pet attack\r\n");
-        for (const QString& answer :
-             {QString(), open.folder.filePath("Bad"), open.folder.filePath("Good")}) {
-            open.dialogs.answerFolder(answer);
-            QTest::mouseClick(open.button("cmdBrowse"), Qt::LeftButton);
+        Program program(kLoved);
+        QVERIFY(program.first->findChild<QListWidget*>() == nullptr);
+        program.folder.write("Bad/scripts", "not a folder");
+        program.folder.write("Good/scripts/petattack", "x");
+        for (const char* answer : {"", "Bad", "Good"}) {
+            program.dialogs.answerFolder(*answer ? program.folder.filePath(answer) : QString());
+            program.click(program.first, "cmdBrowse");
         }
-        QCOMPARE(open.dialogs.folderQuestions[0].second,
+        const QString bad = QDir::toNativeSeparators(program.folder.filePath("Bad"));
+        QCOMPARE(program.dialogs.folderQuestions[0].second,
                  QString("&Select your Anarchy Online folder:"));
-        QCOMPARE(open.dialogs.folderQuestions[2].first,
-                 QDir::toNativeSeparators(open.folder.filePath("Bad")));
-        QCOMPARE(open.dialogs.messages.size(), 1);
-        QVERIFY(open.dialogs.messages[0].text.contains(
-            QDir::toNativeSeparators(open.folder.filePath("Bad"))));
-        QCOMPARE(open.folder.read("Bad/scripts"), QByteArray("not a folder"));
-        QCOMPARE(open.folder.read("glimmbar.cfg"), open.storedAs("Good"));
-        QCOMPARE(open.folder.read("Good/scripts/petattack"), QByteArray("/pet attack\r\n"));
-        QCOMPARE(open.chosen->size(), 1);
+        QCOMPARE(program.dialogs.folderQuestions[2].first, bad);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QVERIFY(program.dialogs.messages[0].text.contains(bad));
+        QCOMPARE(program.folder.read("Bad/scripts"), QByteArray("not a folder"));
+        const QString good = QDir::toNativeSeparators(program.folder.filePath("Good"));
+        QCOMPARE(program.folder.read(kSettingsFileName), program.storedAs(good));
+        QCOMPARE(program.folder.read("Good/scripts/petattack"), QByteArray("x"));
+        QTRY_VERIFY(program.startup.namingWindow() != nullptr);
     }
 
-    // Cancel, Esc, and Enter on the focused Cancel button leave without writing anything.
+    // Cancel, Esc, and Enter on the focused Cancel button end the program, writing nothing.
     void leaving_data() {
-        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("key");
         QTest::newRow("Cancel") << 0;
-        QTest::newRow("Esc") << 1;
-        QTest::newRow("Enter on Cancel") << 2;
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Enter on Cancel") << int(Qt::Key_Return);
     }
     void leaving() {
-        QFETCH(int, way);
-        OpenWindow open({"AO"});
-        if (way == 0) {
-            QTest::mouseClick(open.button("cmdClose"), Qt::LeftButton);
-        } else if (way == 1) {
-            QTest::keyClick(open.window.get(), Qt::Key_Escape);
-        } else {
-            open.button("cmdClose")->setFocus();
-            QTest::keyClick(open.button("cmdClose"), Qt::Key_Return);
+        QFETCH(int, key);
+        Program program(kLoved, {"ao"});
+        auto* cancel = program.first->findChild<QPushButton*>("cmdClose");
+        cancel->setFocus();
+        QCOMPARE(runUntilTheProgramEnds([&] {
+                     key == 0 ? QTest::mouseClick(cancel, Qt::LeftButton)
+                              : QTest::keyClick(cancel, Qt::Key(key));
+                 }),
+                 0);
+        QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
+        QVERIFY(program.startup.namingWindow() == nullptr);
+    }
+
+    // The file's name says which window opens; GAME stands for a game's scripts folder.
+    // Whatever the file holds, the next save writes a whole file.
+    void hostileSettings_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : QDir(GLIMMBAR_TEST_DATA "/hostile").entryList({"*.cfg"})) {
+            QTest::newRow(qPrintable(name)) << name;
         }
-        QTRY_COMPARE(open.left->size(), 1);
-        QVERIFY(!open.window->isVisible());
-        QCOMPARE(open.folder.read("glimmbar.cfg"), kLoved);
-        QCOMPARE(open.chosen->size(), 0);
+    }
+    void hostileSettings() {
+        QFETCH(QString, name);
+        QFile file(GLIMMBAR_TEST_DATA "/hostile/" + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        TestFolder place; // where the game is, beside the working folder
+        place.write("game/notes.txt", "not a folder");
+        const QByteArray bytes =
+            file.readAll().replace("GAME", makeGameFolder(place).toLocal8Bit());
+        Program program(bytes);
+        QCOMPARE(program.folder.read(kSettingsFileName), bytes); // start-up never rewrites it
+        if (name.startsWith("welcome")) {
+            program.dialogs.answerFolder(place.filePath("game"));
+            program.click(program.first, "cmdBrowse");
+            QTRY_VERIFY(program.startup.namingWindow() != nullptr);
+            QVERIFY(wellFormed(program.folder.read(kSettingsFileName)));
+            return;
+        }
+        // The naming window: Create Files writes a whole file, or refuses and writes nothing.
+        QVERIFY(qobject_cast<frmNamingScreen*>(program.first) != nullptr);
+        program.first->findChild<QLineEdit*>("txtAttackPetName")->setText("Firebrand");
+        program.click(program.first, "cmdCreateFile");
+        const bool refused = name.startsWith("refused");
+        QCOMPARE(program.dialogs.messages.last().icon,
+                 refused ? MessageIcon::Critical : MessageIcon::Information);
+        QVERIFY(refused ? program.folder.read(kSettingsFileName) == bytes
+                        : wellFormed(program.folder.read(kSettingsFileName)));
+        QCOMPARE(place.read("game/notes.txt"), QByteArray("not a folder"));
+    }
+
+    void anUnwritableFolderIsReportedAndStops() {
+        Program program(kLoved, {}, kPetSelectionFileName);
+        QVERIFY(program.first == nullptr);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QVERIFY(program.dialogs.messages[0].text.contains(kPetSelectionFileName));
     }
 };
 
