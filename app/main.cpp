@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     glimmbar::PetSelection selection;
     glimmbar::QtDialogs dialogs;
     glimmbar::frmStartup startup(settings, selection, dialogs);
-    if (!startup.Form_Load()) {
+    if (!startup.openFirstWindow()) {
         return 1;
     }
     return QApplication::exec();

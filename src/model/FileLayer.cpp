@@ -118,6 +118,11 @@ QString nativePath(const QString& gamePath) {
         return gamePath;
     }
     QString path = gamePath;
+    // The Windows build under Wine stores Linux paths on drive Z:, Wine's name for "/".
+    if (path.size() >= 2 && path[1] == u':' && (path[0] == u'Z' || path[0] == u'z') &&
+        (path.size() == 2 || path[2] == u'\\' || path[2] == u'/')) {
+        path = QStringLiteral("/") + path.mid(2);
+    }
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     path = QDir::cleanPath(path);
 

@@ -30,7 +30,9 @@ QChar firstUnencodable(const QString& text);
 // backslashes become slashes, "." and ".." and doubled separators are resolved as Windows
 // resolves them (lexically, so "scripts\..\anarchy.exe" works with no scripts folder), and a
 // component missing in the exact spelling is looked up ignoring letter case, since a game
-// installed under Wine keeps its installer's capitalisation.
+// installed under Wine keeps its installer's capitalisation. A path on drive Z: (written by
+// the Windows build running under Wine) is the Linux path it names; other drive letters are
+// kept as they are.
 QString nativePath(const QString& gamePath);
 
 // Whether a file / a folder exists at a game path. Never fails: whatever cannot be tested

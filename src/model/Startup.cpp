@@ -1,7 +1,6 @@
 #include "Startup.h"
 
-#include "PetSelection.h"
-#include "Settings.h"
+#include "GameFolder.h"
 
 #include <QDir>
 
@@ -19,11 +18,6 @@ Message cannotCreate(const WriteResult& result) {
 
 } // namespace
 
-bool gameFoundAbove(const QString& scriptsDirName) {
-    // An empty line would otherwise look for the game above the working folder.
-    return !scriptsDirName.isEmpty() && FExists(scriptsDirName + QStringLiteral("..\\anarchy.exe"));
-}
-
 StartupOutcome runStartup() {
     StartupOutcome outcome;
     if (!FExists(kSettingsFileName)) {
@@ -33,13 +27,15 @@ StartupOutcome runStartup() {
         }
     }
     if (!FExists(kPetSelectionFileName)) {
-        PetSelection selection;
-        if (const WriteResult made = CreateDefaultPetSelection(selection); !made) {
+        if (const WriteResult made = CreateDefaultPetSelection(outcome.selection); !made) {
             outcome.failure = cannotCreate(made);
             return outcome;
         }
+    } else {
+        LoadPetSelection(outcome.selection);
     }
-    const QString scriptsDir = ReadScriptsDirName();
+    LoadSettings(outcome.settings);
+    const QString& scriptsDir = outcome.settings.ScriptsDirName;
     if (scriptsDir != kNoScriptsDir && gameFoundAbove(scriptsDir)) {
         outcome.window = FirstWindow::NamingWindow;
     }

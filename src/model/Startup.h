@@ -1,9 +1,11 @@
-// What happens before the first window: the two settings files are made when missing, and the
-// stored scripts folder decides whether the player is asked for the game folder.
+// What happens before the first window: the two settings files are made when missing and read
+// once, and the stored scripts folder decides whether the player is asked for the game folder.
 #pragma once
 
 #include "FileLayer.h"
 #include "Messages.h"
+#include "PetSelection.h"
+#include "Settings.h"
 
 #include <optional>
 
@@ -15,12 +17,12 @@ struct StartupOutcome {
     FirstWindow window = FirstWindow::GameFolderPicker;
     // Set when a first-run file could not be created; the program cannot go on without it.
     std::optional<Message> failure;
+    // The two files as read, for the windows to show.
+    Settings settings;
+    PetSelection selection;
 };
 
 // Runs the start-up sequence in the working folder. Files that exist are never touched.
 StartupOutcome runStartup();
-
-// Whether the game's anarchy.exe stands in the folder above a stored scripts folder.
-bool gameFoundAbove(const QString& scriptsDirName);
 
 } // namespace glimmbar

@@ -1,6 +1,7 @@
 #include "ScriptWriter.h"
 
 #include "model/FileLayer.h"
+#include "model/GameFolder.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -466,7 +467,7 @@ QString scriptPath(const QString& scriptsDir, const QString& scriptName) {
 }
 
 QString helpFolderPath(const QString& scriptsDir) {
-    return scriptsDir + QStringLiteral("..\\cd_image\\text\\help");
+    return helpFolderAbove(scriptsDir);
 }
 
 QString helpFilePath(const QString& scriptsDir) {

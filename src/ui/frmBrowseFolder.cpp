@@ -1,14 +1,18 @@
 #include "frmBrowseFolder.h"
 
-#include "frmNamingScreen.h"
-#include "modBrowseForFolder.h"
+#include "EnterKey.h"
+#include "model/GameFolder.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace glimmbar {
 
@@ -18,102 +22,124 @@ const QString kWelcomeText =
     QStringLiteral("Welcome to Glimmbar!  This is either your first time using this program, or "
                    "your Anarchy Online folder has moved.  Press \"Ok\" to select your Anarchy "
                    "Online folder, or \"Cancel\" to exit.");
+const QString kFoundText = QStringLiteral("Anarchy Online &installations found on this computer:");
 
-Message folderMessage(const QString& text) {
-    return {text, kProgramTitle, MessageIcon::Critical};
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+    auto* made = new QPushButton(caption, parent);
+    made->setObjectName(QLatin1String(name));
+    made->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    made->setMinimumWidth(96);
+    return made;
 }
 
 } // namespace
 
-frmBrowseFolder::frmBrowseFolder(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
-                                 QWidget* parent)
+frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
+                                 const QList<GameInstall>& installs, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_selection(selection)
-    , m_dialogs(dialogs) {
+    , m_dialogs(dialogs)
+    , m_installs(installs) {
     setObjectName(QStringLiteral("frmBrowseFolder"));
     setWindowTitle(QStringLiteral("Welcome to Glimmbar!"));
-    setFixedSize(346, 186);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 14);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* welcome = new QLabel(kWelcomeText, this);
     welcome->setObjectName(QStringLiteral("labelWelcome"));
     welcome->setWordWrap(true);
     welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    welcome->setGeometry(16, 16, 314, 110);
+    layout->addWidget(welcome);
 
-    auto* browse = new QPushButton(QStringLiteral("&Ok"), this);
-    browse->setObjectName(QStringLiteral("cmdBrowse"));
-    browse->setGeometry(64, 138, 96, 33);
-    connect(browse, &QPushButton::clicked, this, &frmBrowseFolder::cmdBrowse_Click);
+    if (!m_installs.isEmpty()) {
+        auto* found = new QLabel(kFoundText, this);
+        found->setObjectName(QStringLiteral("labelInstalls"));
+        m_list = new QListWidget(this);
+        m_list->setObjectName(QStringLiteral("lstInstalls"));
+        m_list->setAccessibleName(QString(kFoundText).remove(QLatin1Char('&')).chopped(1));
+        found->setBuddy(m_list);
+        for (const GameInstall& install : m_installs) {
+            m_list->addItem(QStringLiteral("%1   (%2)").arg(install.folder, install.where));
+        }
+        m_list->setCurrentRow(0);
+        // Every folder whole, and no more rows than there are installations (up to six).
+        const int rows = static_cast<int>(std::min<qsizetype>(m_installs.size(), 6));
+        const int frame = 2 * m_list->frameWidth();
+        m_list->setFixedHeight(rows * m_list->sizeHintForRow(0) + frame + 2);
+        m_list->setMinimumWidth(std::min(m_list->sizeHintForColumn(0) + frame + 24, 900));
+        connect(m_list, &QListWidget::itemActivated, this, &frmBrowseFolder::useSelectedFolder);
+        layout->addSpacing(6);
+        layout->addWidget(found);
+        layout->addWidget(m_list);
+    }
+    welcome->setMinimumWidth(314);
 
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdClose"));
-    cancel->setGeometry(186, 138, 96, 33);
-    connect(cancel, &QPushButton::clicked, this, &frmBrowseFolder::cmdClose_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* ok = button(QStringLiteral("&Ok"), "cmdBrowse", this);
+    buttons->addWidget(ok);
+    if (m_list != nullptr) {
+        connect(ok, &QPushButton::clicked, this, &frmBrowseFolder::useSelectedFolder);
+        QPushButton* other = button(QStringLiteral("&Browse\u2026"), "cmdBrowseOther", this);
+        connect(other, &QPushButton::clicked, this, &frmBrowseFolder::browseForFolder);
+        buttons->addWidget(other);
+    } else {
+        connect(ok, &QPushButton::clicked, this, &frmBrowseFolder::browseForFolder);
+    }
+    QPushButton* cancel = button(QStringLiteral("&Cancel"), "cmdClose", this);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
+    pressFocusedButtonOnEnter(*this);
+    if (m_list != nullptr) {
+        m_list->setFocus();
+    }
 }
 
-void frmBrowseFolder::cmdBrowse_Click() {
-    const QString folder = BrowseForFolder(m_dialogs, m_folderText, this,
-                                           QStringLiteral("&Select your Anarchy Online folder:"));
+void frmBrowseFolder::useSelectedFolder() {
+    const int row = m_list != nullptr ? m_list->currentRow() : -1;
+    if (row < 0) {
+        browseForFolder();
+        return;
+    }
+    storeGameFolder(m_installs[row].folder);
+}
+
+void frmBrowseFolder::browseForFolder() {
+    // Qt's dialog answers with forward slashes even on Windows, where the settings file and
+    // the game expect backslashes; elsewhere this changes nothing.
+    const QString folder = QDir::toNativeSeparators(m_dialogs.askFolder(
+        this, m_folderText, QStringLiteral("&Select your Anarchy Online folder:")));
     if (folder.isEmpty()) {
         // A cancelled dialog is not a choice: nothing is stored and the player can try again.
         return;
     }
     m_folderText = folder;
-    const QString scriptsDir = folder + QStringLiteral("\\scripts\\");
+    storeGameFolder(folder);
+}
 
-    // The folder is made before it is stored, so the settings never name a scripts folder
-    // that the program could not create. The welcome window is gone once the naming window
-    // opens, so message boxes are parented to it only for this click.
-    const ParentWindowScope messagesBelongHere(m_dialogs, this);
-    if (!ensureScriptsFolder(scriptsDir)) {
+void frmBrowseFolder::storeGameFolder(const QString& folder) {
+    if (const std::optional<Message> failure = chooseGameFolder(folder, m_settings)) {
+        // The welcome window stays open, so the message belongs to it.
+        const ParentWindowScope messagesBelongHere(m_dialogs, this);
+        m_dialogs.showMessage(*failure);
         return;
     }
-    Settings chosen = m_settings;
-    chosen.ScriptsDirName = scriptsDir;
-    const WriteResult saved =
-        UpdateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &m_settings);
-    if (!saved) {
-        m_dialogs.showMessage(folderMessage(
-            QStringLiteral("Glimmbar could not save your Anarchy Online folder in %1:\n%2")
-                .arg(QDir::toNativeSeparators(saved.fileName), saved.reason)));
-        return;
-    }
-
-    m_namingWindow = new frmNamingScreen(m_settings, m_selection, m_dialogs);
-    m_namingWindow->setAttribute(Qt::WA_DeleteOnClose);
-    m_namingWindow->show();
-    m_handedOver = true;
+    m_chosen = true;
+    emit gameFolderChosen();
     close();
 }
 
-bool frmBrowseFolder::ensureScriptsFolder(const QString& scriptsDir) {
-    if (DirExists(scriptsDir)) {
-        return true;
-    }
-    const QString reason = makeDirectory(scriptsDir);
-    if (reason.isEmpty()) {
-        return true;
-    }
-    m_dialogs.showMessage(folderMessage(
-        QStringLiteral("Glimmbar could not create the scripts folder\n%1\n(%2)\n\nPlease choose "
-                       "your Anarchy Online folder again.")
-            .arg(QDir::toNativeSeparators(nativePath(scriptsDir)), reason)));
-    return false;
-}
-
-void frmBrowseFolder::cmdClose_Click() {
-    close();
-}
-
-// Cancel, Esc and the close box leave the program without writing anything; only a chosen
-// folder carries on into the naming window.
 void frmBrowseFolder::closeEvent(QCloseEvent* event) {
-    if (!m_handedOver) {
-        QCoreApplication::quit();
+    if (!m_chosen) {
+        emit closedWithoutChoice();
     }
     event->accept();
 }

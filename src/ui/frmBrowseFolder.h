@@ -1,47 +1,50 @@
 // The welcome window: shown on a first run, or when the game has moved, to ask where
-// Anarchy Online is installed.
+// Anarchy Online is installed. The installations found on this computer are offered in a
+// list; "Browse…" opens the folder dialog for any other folder.
 #pragma once
 
 #include "DialogSeam.h"
-#include "model/PetSelection.h"
+#include "model/GameFinder.h"
 #include "model/Settings.h"
 
-#include <QPointer>
 #include <QWidget>
 
-namespace glimmbar {
+class QListWidget;
 
-class frmNamingScreen;
+namespace glimmbar {
 
 class frmBrowseFolder : public QWidget {
     Q_OBJECT
 
 public:
-    frmBrowseFolder(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
-                    QWidget* parent = nullptr);
+    // `settings` is the record read at start-up; a chosen folder is stored into it.
+    frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
+                    const QList<GameInstall>& installs = {}, QWidget* parent = nullptr);
 
-    // The naming window Ok opened, while it is open.
-    frmNamingScreen* namingWindow() const { return m_namingWindow; }
+signals:
+    // The chosen game folder is stored; the window closes.
+    void gameFolderChosen();
+    // Cancel, Esc or the close box: nothing was stored.
+    void closedWithoutChoice();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void cmdBrowse_Click();
-    void cmdClose_Click();
+    void useSelectedFolder();
+    void browseForFolder();
 
 private:
-    // Makes the scripts folder when it is missing; false (after telling the player) when it
-    // cannot be made.
-    bool ensureScriptsFolder(const QString& scriptsDir);
+    // Stores the folder through the model; tells the player when that fails.
+    void storeGameFolder(const QString& folder);
 
     Settings& m_settings;
-    PetSelection& m_selection;
     DialogSeam& m_dialogs;
-    // The folder last chosen; the dialog opens there.
+    QList<GameInstall> m_installs;
+    QListWidget* m_list = nullptr;
+    // The folder last chosen in the dialog; the dialog opens there.
     QString m_folderText;
-    QPointer<frmNamingScreen> m_namingWindow;
-    bool m_handedOver = false;
+    bool m_chosen = false;
 };
 
 } // namespace glimmbar

@@ -137,10 +137,8 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     buildButtonRow();
     buildTabOrder();
     Form_Load();
-    // Create Files needs the pet selection even when Options is never opened. The Options
-    // window itself is made on its first opening (it reads the file again then): building
-    // its 56 boxes up front made start-up noticeably slower for nothing.
-    LoadPetSelection(m_selection);
+    // The Options window is made on its first opening (it reads the file again then):
+    // building its 56 boxes up front made start-up noticeably slower for nothing.
 }
 
 frmNamingScreen::~frmNamingScreen() {
@@ -299,7 +297,6 @@ void frmNamingScreen::buildTabOrder() {
 }
 
 void frmNamingScreen::Form_Load() {
-    LoadSettings(m_settings);
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const PetRowSpec& spec = kPetRows[i];
         const bool remembered = m_settings.remembers(spec.role);
@@ -461,12 +458,11 @@ void frmNamingScreen::cmdExit_Click() {
     close();
 }
 
-// Exit and the window's close box both end the program, even with the About or Options window
-// still open: quitting closes every other window. Nothing is saved.
+// Exit and the window's close box both end the program (see closed()). Nothing is saved.
 void frmNamingScreen::closeEvent(QCloseEvent* event) {
     if (!m_closing) {
         m_closing = true;
-        QCoreApplication::quit();
+        emit closed();
     }
     event->accept();
 }

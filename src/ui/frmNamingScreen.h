@@ -28,7 +28,8 @@ class frmNamingScreen : public QWidget {
     Q_OBJECT
 
 public:
-    // Loads the settings file into `settings` and shows what it remembers.
+    // Shows what `settings` (as read at start-up) remembers; Create Files works with
+    // `selection`.
     frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
                     QWidget* parent = nullptr);
     ~frmNamingScreen() override;
@@ -46,6 +47,10 @@ public:
 
     // Shows the rows of `profession` and hides every other row.
     void ShowProfessionControls(Profession profession);
+
+signals:
+    // Exit or the close box: the program ends.
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,7 +2,10 @@
 
 #include "frmBrowseFolder.h"
 #include "frmNamingScreen.h"
+#include "model/GameFinder.h"
 #include "model/Startup.h"
+
+#include <QCoreApplication>
 
 namespace glimmbar {
 
@@ -11,20 +14,43 @@ frmStartup::frmStartup(Settings& settings, PetSelection& selection, DialogSeam& 
     , m_selection(selection)
     , m_dialogs(dialogs) {}
 
-bool frmStartup::Form_Load() {
-    const StartupOutcome outcome = runStartup();
+frmNamingScreen* frmStartup::namingWindow() const {
+    return qobject_cast<frmNamingScreen*>(m_naming.data());
+}
+
+bool frmStartup::openFirstWindow() {
+    StartupOutcome outcome = runStartup();
     if (outcome.failure) {
         m_dialogs.showMessage(*outcome.failure);
         return false;
     }
+    m_settings = outcome.settings;
+    m_selection = outcome.selection;
     if (outcome.window == FirstWindow::NamingWindow) {
-        m_first = new frmNamingScreen(m_settings, m_selection, m_dialogs);
-    } else {
-        m_first = new frmBrowseFolder(m_settings, m_selection, m_dialogs);
+        openNamingWindow();
+        m_first = m_naming;
+        return true;
     }
-    m_first->setAttribute(Qt::WA_DeleteOnClose);
-    m_first->show();
+    // Looking for installations costs a few file tests, on this path only.
+    auto* welcome =
+        new frmBrowseFolder(m_settings, m_dialogs, findGameInstalls(gameSearchOfThisComputer()));
+    welcome->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(welcome, &frmBrowseFolder::gameFolderChosen, welcome,
+                     [this] { openNamingWindow(); });
+    QObject::connect(welcome, &frmBrowseFolder::closedWithoutChoice, qApp, &QCoreApplication::quit);
+    m_first = welcome;
+    welcome->show();
     return true;
+}
+
+// The naming window is the program from here on: closing it ends the program, also with the
+// About or Options window still open.
+void frmStartup::openNamingWindow() {
+    auto* naming = new frmNamingScreen(m_settings, m_selection, m_dialogs);
+    naming->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(naming, &frmNamingScreen::closed, qApp, &QCoreApplication::quit);
+    m_naming = naming;
+    naming->show();
 }
 
 } // namespace glimmbar

@@ -1,4 +1,5 @@
-// The program's entry: makes sure the settings files exist and opens the first window. It is
+// The program's entry: runs the start-up sequence, opens the first window, opens the naming
+// window once the game folder is chosen, and ends the program when the player leaves. It is
 // never seen itself.
 #pragma once
 
@@ -11,22 +12,30 @@
 
 namespace glimmbar {
 
+class frmNamingScreen;
+
 class frmStartup {
 public:
+    // `settings` and `selection` receive the files as start-up reads them and live as long as
+    // the program's windows.
     frmStartup(Settings& settings, PetSelection& selection, DialogSeam& dialogs);
 
     // Runs the start-up sequence and shows the first window. False when the program cannot
     // go on (the player has been told why).
-    bool Form_Load();
+    bool openFirstWindow();
 
-    // The window Form_Load opened, while it is open.
+    // The window openFirstWindow opened, and the naming window, while they are open.
     QWidget* firstWindow() const { return m_first; }
+    frmNamingScreen* namingWindow() const;
 
 private:
+    void openNamingWindow();
+
     Settings& m_settings;
     PetSelection& m_selection;
     DialogSeam& m_dialogs;
     QPointer<QWidget> m_first;
+    QPointer<QWidget> m_naming;
 };
 
 } // namespace glimmbar

@@ -64,3 +64,12 @@ inline QMap<QString, QByteArray> folderContents(const QString& root) {
     }
     return files;
 }
+
+// A game folder below the test folder (anarchy.exe, scripts and help folders) and the text
+// line 3 of glimmbar.cfg holds for it, as the program stores a chosen folder.
+inline QString makeGameFolder(const TestFolder& folder, const QString& name = "game") {
+    folder.write(name + "/anarchy.exe", "MZ");
+    QDir(folder.path()).mkpath(name + "/scripts");
+    QDir(folder.path()).mkpath(name + "/cd_image/text/help");
+    return QDir::toNativeSeparators(folder.filePath(name)) + "\\scripts\\";
+}

@@ -1,52 +1,66 @@
+// Start-up and the welcome window as the player meets them, in a working folder that is also
+// the player's home, over the settings files players leave behind (tests/data/hostile).
 #include "ui/frmBrowseFolder.h"
+#include "ui/frmNamingScreen.h"
+#include "ui/frmStartup.h"
 
 #include "GuiTestRules.h"
 #include "ProgramLoop.h"
 #include "RecordingDialogs.h"
 #include "TestFolder.h"
-#include "ui/frmNamingScreen.h"
 
-#include <QApplication>
-#include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 using namespace glimmbar;
 
 namespace {
 
-const QString kFolderTitle = "&Select your Anarchy Online folder:";
+// Every line differs from a first run's, so a rewrite that loses one shows.
+const QByteArray kLoved = QByteArray("My Own Header|V1.4.0|(None)|Engineer|2000|1|Grimlock|0|Empty|"
+                                     "1||1|Bolt|0|Empty|1|\x10\x18Paperclip|nm|at|he|hm|mz|bh|mb|"
+                                     "Go!|Healing|Sleep|Roll out|Filed|1|")
+                              .replace('|', "\r\n");
 
-// A settings file whose every line differs from a first run's, so a rewrite that loses one
-// shows.
-QByteArray lovedSettings() {
-    return QByteArray("My Own Header|V1.4.0|(None)|Engineer|2000|1|Grimlock|0|Empty|1||1|Bolt|0|"
-                      "Empty|1|\x10\x18Paperclip|nm|at|he|hm|mz|bh|mb|Go!|Healing|Sleep|Roll out|"
-                      "Filed|1|")
-        .replace('|', "\r\n");
+bool wellFormed(const QByteArray& settings) {
+    return settings.count("\r\n") == kSettingsLineCount &&
+           settings.count('\n') == kSettingsLineCount;
 }
 
-// The welcome window as start-up shows it, over lovedSettings().
-struct OpenWindow {
+struct Program {
+    TestFolder folder;
     Settings settings;
     PetSelection selection;
     RecordingDialogs dialogs;
-    frmBrowseFolder window{settings, selection, dialogs};
+    frmStartup startup{settings, selection, dialogs};
+    QWidget* first = nullptr;
 
-    explicit OpenWindow(const TestFolder& folder) {
-        folder.write("glimmbar.cfg", lovedSettings());
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Starts over the `stored` settings file with games installed in Lutris's Wine prefixes, and a
+    // folder standing where the file `blocked` should go.
+    explicit Program(const QByteArray& stored, const QStringList& games = {},
+                     const QString& blocked = {}) {
+        qputenv("HOME", folder.path().toLocal8Bit());
+        for (const QString& game : games) {
+            folder.write("Games/" + game + "/drive_c/Funcom/Anarchy Online/anarchy.exe", "MZ");
+        }
+        folder.write(kSettingsFileName, stored);
+        QVERIFY(blocked.isEmpty() || QDir(folder.path()).mkdir(blocked));
+        first = startup.openFirstWindow() ? startup.firstWindow() : nullptr;
+        QVERIFY(first == nullptr || QTest::qWaitForWindowActive(first));
     }
-    ~OpenWindow() { delete window.namingWindow(); }
-    // Ok, with the folder dialog answered by `folder` (empty: cancelled).
-    void chooseFolder(const QString& folder) {
-        dialogs.answerFolder(folder);
-        QTest::mouseClick(window.findChild<QPushButton*>("cmdBrowse"), Qt::LeftButton);
+    ~Program() {
+        while (!QApplication::topLevelWidgets().isEmpty()) {
+            delete QApplication::topLevelWidgets().constFirst();
+        }
+    }
+    // What the settings file holds when only line 3 changed from kLoved to `game`.
+    QByteArray storedAs(const QString& game) const {
+        return QByteArray(kLoved).replace("(None)", encodeWindows1252(game + "\\scripts\\"));
+    }
+    void click(QWidget* window, const char* name) const {
+        QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
     }
 };
 
@@ -59,171 +73,118 @@ private slots:
     void init() { failOnQtWarnings(); }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
 
-    // Only the scripts folder line changes; scripts already there are kept, and the naming
-    // window opens on the file just written.
-    void okStoresTheScriptsFolderAndOpensTheNamingWindow_data() {
-        QTest::addColumn<bool>("scriptsExist");
-        QTest::newRow("no scripts folder yet") << false;
-        QTest::newRow("scripts folder with scripts") << true;
-    }
-    void okStoresTheScriptsFolderAndOpensTheNamingWindow() {
-        QFETCH(bool, scriptsExist);
-        TestFolder folder;
-        folder.write("Anarchy Online/anarchy.exe", "MZ");
-        if (scriptsExist) {
-            folder.write("Anarchy Online/scripts/petattack", "/pet attack\r\n");
+    // The games found are listed; arrows and Enter pick one, Browse… is still there. Every
+    // control is named for a screen reader with the words beside it; closing the naming
+    // window ends the program.
+    void aGameFromTheList() {
+        Program program(kLoved, {"ao1", "ao2"});
+        for (QPushButton* button : program.first->findChildren<QPushButton*>()) {
+            QCOMPARE(button->accessibleName(), button->text().remove('&'));
         }
-        const QString game = folder.filePath("Anarchy Online");
-        OpenWindow open(folder);
-        QCOMPARE(open.window.findChild<QLabel*>("labelWelcome")->text(),
-                 QString("Welcome to Glimmbar!  This is either your first time using this "
-                         "program, or your Anarchy Online folder has moved.  Press \"Ok\" to "
-                         "select your Anarchy Online folder, or \"Cancel\" to exit."));
-        open.chooseFolder(game);
-
-        QCOMPARE(open.dialogs.folderQuestions,
-                 (QList<QPair<QString, QString>>{{"", kFolderTitle}}));
-        const QString scriptsDir = QDir::toNativeSeparators(game) + "\\scripts\\";
-        QCOMPARE(folder.read("glimmbar.cfg"),
-                 lovedSettings().replace("(None)", encodeWindows1252(scriptsDir)));
-        QCOMPARE(open.settings.ScriptsDirName, scriptsDir);
-        QVERIFY(QFileInfo(game + "/scripts").isDir());
-        QCOMPARE(folder.read("Anarchy Online/scripts/petattack"),
-                 scriptsExist ? QByteArray("/pet attack\r\n") : QByteArray());
-        // What the game check of the next start looks for.
-        QVERIFY(FExists(scriptsDir + "..\\anarchy.exe"));
-
-        QVERIFY(open.dialogs.messages.isEmpty());
-        QTRY_VERIFY(!open.window.isVisible());
-        frmNamingScreen* naming = open.window.namingWindow();
-        QVERIFY(naming != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(naming));
-        QCOMPARE(naming->namingSnapshot().EngyPetName, QString("Bolt"));
+        auto* list = program.first->findChild<QListWidget*>();
+        QCOMPARE(list->accessibleName() + ":",
+                 program.first->findChild<QLabel*>("labelInstalls")->text().remove('&'));
+        program.dialogs.answerFolder("");
+        program.click(program.first, "cmdBrowseOther");
+        QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(program.startup.namingWindow() != nullptr);
+        QCOMPARE(program.folder.read(kSettingsFileName),
+                 program.storedAs(QDir::toNativeSeparators(
+                     program.folder.filePath("Games/ao2/drive_c/Funcom/Anarchy Online"))));
+        QCOMPARE(program.startup.namingWindow()->namingSnapshot().EngyPetName, QString("Bolt"));
+        QCOMPARE(runUntilTheProgramEnds([&] { program.startup.namingWindow()->close(); }), 0);
     }
 
-    void aCancelledDialogLeavesEverythingAsItWas() {
-        TestFolder folder;
-        OpenWindow open(folder);
-        open.chooseFolder("");
-        QCOMPARE(open.dialogs.folderQuestions.size(), 1);
-        QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
-        QVERIFY(open.dialogs.messages.isEmpty());
-        QVERIFY(open.window.isVisible());
-        QVERIFY(open.window.namingWindow() == nullptr);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
-
-        // The player can try again at once.
-        folder.write("AO/anarchy.exe", "MZ");
-        open.chooseFolder(folder.filePath("AO"));
-        QTRY_VERIFY(open.window.namingWindow() != nullptr);
-        QVERIFY(folder.exists("AO/scripts"));
+    // With nothing found Ok asks for the folder: a cancelled dialog and a scripts folder that
+    // cannot be made change nothing; the next try starts where the player was, and a good
+    // folder gets its scripts folder, its scripts kept.
+    void aFolderFromTheDialog() {
+        Program program(kLoved);
+        QVERIFY(program.first->findChild<QListWidget*>() == nullptr);
+        program.folder.write("Bad/scripts", "not a folder");
+        program.folder.write("Good/scripts/petattack", "x");
+        for (const char* answer : {"", "Bad", "Good"}) {
+            program.dialogs.answerFolder(*answer ? program.folder.filePath(answer) : QString());
+            program.click(program.first, "cmdBrowse");
+        }
+        const QString bad = QDir::toNativeSeparators(program.folder.filePath("Bad"));
+        QCOMPARE(program.dialogs.folderQuestions[0].second,
+                 QString("&Select your Anarchy Online folder:"));
+        QCOMPARE(program.dialogs.folderQuestions[2].first, bad);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QVERIFY(program.dialogs.messages[0].text.contains(bad));
+        QCOMPARE(program.folder.read("Bad/scripts"), QByteArray("not a folder"));
+        const QString good = QDir::toNativeSeparators(program.folder.filePath("Good"));
+        QCOMPARE(program.folder.read(kSettingsFileName), program.storedAs(good));
+        QCOMPARE(program.folder.read("Good/scripts/petattack"), QByteArray("x"));
+        QTRY_VERIFY(program.startup.namingWindow() != nullptr);
     }
 
-    // Only one folder level is ever made (pinned in test_filelayer, makingAFolder); here a
-    // file in the way of the scripts folder.
-    void aScriptsFolderThatCannotBeMadeIsReported() {
-        TestFolder folder;
-        folder.write("Game/scripts", "not a folder");
-        OpenWindow open(folder);
-        open.chooseFolder(folder.filePath("Game"));
-
-        QCOMPARE(open.dialogs.messages.size(), 1);
-        const Message& message = open.dialogs.messages[0];
-        QCOMPARE(message.title, QString("Glimmbar"));
-        QCOMPARE(message.icon, MessageIcon::Critical);
-        QVERIFY2(message.text.contains("could not create the scripts folder"),
-                 qPrintable(message.text));
-        QVERIFY(message.text.contains(QDir::toNativeSeparators(folder.filePath("Game"))));
-        QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
-        QCOMPARE(folder.read("Game/scripts"), QByteArray("not a folder"));
-        QVERIFY(open.window.isVisible());
-        QVERIFY(open.window.namingWindow() == nullptr);
-
-        // Asking again starts where the player was.
-        open.chooseFolder("");
-        QCOMPARE(open.dialogs.folderQuestions[1].first,
-                 QDir::toNativeSeparators(folder.filePath("Game")));
+    // Cancel, Esc, and Enter on the focused Cancel button end the program, writing nothing.
+    void leaving_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Enter on Cancel") << int(Qt::Key_Return);
+    }
+    void leaving() {
+        QFETCH(int, key);
+        Program program(kLoved, {"ao"});
+        auto* cancel = program.first->findChild<QPushButton*>("cmdClose");
+        cancel->setFocus();
+        QCOMPARE(runUntilTheProgramEnds([&] {
+                     key == 0 ? QTest::mouseClick(cancel, Qt::LeftButton)
+                              : QTest::keyClick(cancel, Qt::Key(key));
+                 }),
+                 0);
+        QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
+        QVERIFY(program.startup.namingWindow() == nullptr);
     }
 
-    // The button and the key; the close box takes the same way out as the button.
-    void cancelLeavesWithoutWriting_data() {
-        QTest::addColumn<bool>("byEsc");
-        QTest::newRow("Cancel button") << false;
-        QTest::newRow("Esc") << true;
+    // The file's name says which window opens; GAME stands for a game's scripts folder.
+    // Whatever the file holds, the next save writes a whole file.
+    void hostileSettings_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : QDir(GLIMMBAR_TEST_DATA "/hostile").entryList({"*.cfg"})) {
+            QTest::newRow(qPrintable(name)) << name;
+        }
     }
-    void cancelLeavesWithoutWriting() {
-        QFETCH(bool, byEsc);
-        TestFolder folder;
-        OpenWindow open(folder);
-        const int exitCode = runUntilTheProgramEnds([&] {
-            if (byEsc) {
-                QTest::keyClick(&open.window, Qt::Key_Escape);
-            } else {
-                QTest::mouseClick(open.window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
-            }
-        });
-        QCOMPARE(exitCode, 0);
-        QTRY_VERIFY(!open.window.isVisible());
-        QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
-        QVERIFY(open.dialogs.folderQuestions.isEmpty());
-        QVERIFY(open.window.namingWindow() == nullptr);
+    void hostileSettings() {
+        QFETCH(QString, name);
+        QFile file(GLIMMBAR_TEST_DATA "/hostile/" + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        TestFolder place; // where the game is, beside the working folder
+        place.write("game/notes.txt", "not a folder");
+        const QByteArray bytes =
+            file.readAll().replace("GAME", makeGameFolder(place).toLocal8Bit());
+        Program program(bytes);
+        QCOMPARE(program.folder.read(kSettingsFileName), bytes); // start-up never rewrites it
+        if (name.startsWith("welcome")) {
+            program.dialogs.answerFolder(place.filePath("game"));
+            program.click(program.first, "cmdBrowse");
+            QTRY_VERIFY(program.startup.namingWindow() != nullptr);
+            QVERIFY(wellFormed(program.folder.read(kSettingsFileName)));
+            return;
+        }
+        // The naming window: Create Files writes a whole file, or refuses and writes nothing.
+        QVERIFY(qobject_cast<frmNamingScreen*>(program.first) != nullptr);
+        program.first->findChild<QLineEdit*>("txtAttackPetName")->setText("Firebrand");
+        program.click(program.first, "cmdCreateFile");
+        const bool refused = name.startsWith("refused");
+        QCOMPARE(program.dialogs.messages.last().icon,
+                 refused ? MessageIcon::Critical : MessageIcon::Information);
+        QVERIFY(refused ? program.folder.read(kSettingsFileName) == bytes
+                        : wellFormed(program.folder.read(kSettingsFileName)));
+        QCOMPARE(place.read("game/notes.txt"), QByteArray("not a folder"));
     }
 
-    // The program's own dialogs: the folder question is a directories-only QFileDialog with
-    // the title the player expects, and a refusal is a real message box.
-    void theRealDialogsAreShown() {
-        TestFolder folder;
-        folder.write("glimmbar.cfg", lovedSettings());
-        folder.write("Game/scripts", "not a folder");
-        QtDialogs real;
-        // The real message box with a chosen folder: the folder dialog itself is tested below.
-        struct RealMessages final : DialogSeam {
-            QtDialogs& real;
-            QString answer;
-            explicit RealMessages(QtDialogs& dialogs)
-                : real(dialogs) {}
-            void showMessage(const Message& message) override {
-                real.setParentWindow(parentWindow());
-                real.showMessage(message);
-            }
-            QString askFolder(QWidget*, const QString&, const QString&) override { return answer; }
-        } messages(real);
-        messages.answer = folder.filePath("Game");
-
-        Settings settings;
-        PetSelection selection;
-        frmBrowseFolder window(settings, selection, messages);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        QString seenTitle;
-        QString seenText;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            seenTitle = box->windowTitle();
-            seenText = box->text();
-            QCOMPARE(box->icon(), QMessageBox::Critical);
-            QCOMPARE(box->parentWidget(), &window);
-            box->accept();
-        });
-        QTest::mouseClick(window.findChild<QPushButton*>("cmdBrowse"), Qt::LeftButton);
-        QCOMPARE(seenTitle, QString("Glimmbar"));
-        QVERIFY(seenText.contains("could not create the scripts folder"));
-
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            seenTitle = dialog->windowTitle();
-            QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
-            QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));
-            dialog->reject();
-        });
-        QCOMPARE(real.askFolder(&window, folder.path(), kFolderTitle), QString());
-        QCOMPARE(seenTitle, kFolderTitle);
-        QCOMPARE(folder.read("glimmbar.cfg"), lovedSettings());
+    void anUnwritableFolderIsReportedAndStops() {
+        Program program(kLoved, {}, kPetSelectionFileName);
+        QVERIFY(program.first == nullptr);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QVERIFY(program.dialogs.messages[0].text.contains(kPetSelectionFileName));
     }
 };
 

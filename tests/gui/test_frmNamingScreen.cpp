@@ -84,7 +84,10 @@ struct OpenWindow {
             folder.write(kPetSelectionFileName, petSelection);
         }
         writeSettings(lines);
+        LoadSettings(settings);
+        LoadPetSelection(selection);
         window = std::make_unique<frmNamingScreen>(settings, selection, dialogs);
+        QObject::connect(window.get(), &frmNamingScreen::closed, qApp, &QCoreApplication::quit);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -1,0 +1,58 @@
+#include "GameFolder.h"
+
+#include "FileLayer.h"
+
+#include <QDir>
+
+namespace glimmbar {
+
+namespace {
+
+Message folderMessage(const QString& text) {
+    return {text, kProgramTitle, MessageIcon::Critical};
+}
+
+} // namespace
+
+QString scriptsFolderOf(const QString& gameFolder) {
+    return gameFolder + QStringLiteral("\\scripts\\");
+}
+
+QString gameProgramAbove(const QString& scriptsDir) {
+    return scriptsDir + QStringLiteral("..\\") + kGameProgramName;
+}
+
+QString helpFolderAbove(const QString& scriptsDir) {
+    return scriptsDir + QStringLiteral("..\\cd_image\\text\\help");
+}
+
+bool gameFoundAbove(const QString& scriptsDir) {
+    // An empty line would otherwise look for the game above the working folder.
+    return !scriptsDir.isEmpty() && FExists(gameProgramAbove(scriptsDir));
+}
+
+std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings) {
+    const QString scriptsDir = scriptsFolderOf(gameFolder);
+    // The folder is made before it is stored, so the settings never name a scripts folder
+    // that the program could not create.
+    if (!DirExists(scriptsDir)) {
+        if (const QString reason = makeDirectory(scriptsDir); !reason.isEmpty()) {
+            return folderMessage(
+                QStringLiteral("Glimmbar could not create the scripts folder\n%1\n(%2)\n\nPlease "
+                               "choose your Anarchy Online folder again.")
+                    .arg(QDir::toNativeSeparators(nativePath(scriptsDir)), reason));
+        }
+    }
+    Settings chosen = settings;
+    chosen.ScriptsDirName = scriptsDir;
+    const WriteResult saved =
+        UpdateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &settings);
+    if (!saved) {
+        return folderMessage(
+            QStringLiteral("Glimmbar could not save your Anarchy Online folder in %1:\n%2")
+                .arg(QDir::toNativeSeparators(saved.fileName), saved.reason));
+    }
+    return std::nullopt;
+}
+
+} // namespace glimmbar

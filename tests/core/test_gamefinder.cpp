@@ -1,0 +1,64 @@
+#include "model/FileLayer.h"
+#include "model/GameFinder.h"
+
+#include "TestFolder.h"
+
+#include <QElapsedTimer>
+
+using namespace glimmbar;
+
+class TestGameFinder : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each case file of tests/data/finder builds a fake home (see its README).
+    void findsTheInstallations_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& name : QDir(GLIMMBAR_TEST_DATA "/finder").entryList({"*.txt"})) {
+            QTest::newRow(qPrintable(name)) << GLIMMBAR_TEST_DATA "/finder/" + name;
+        }
+    }
+    void findsTheInstallations() {
+        QFETCH(QString, file);
+#ifdef Q_OS_WIN
+        QSKIP("on Windows the finder looks at the registry and the drive's own folders");
+#endif
+        TestFolder home;
+        const QString root = QDir(home.path()).canonicalPath();
+        const QStringList lines = readTextLines(file).value().replaceInStrings("HOME", root);
+        GameSearch search{root, {}, {}, {}, {}, false};
+        QList<GameInstall> expected;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString word = lines[i].section(' ', 0, 0);
+            const QString rest = lines[i].section(' ', 1);
+            const QString last = rest.section(' ', 1);
+            if (word == "make") {
+                home.write(rest, "");
+            } else if (word == "many") {
+                for (int n = rest.section(' ', 0, 0).toInt(); n > 0; --n) {
+                    home.write(last + "/" + QString::number(n), "");
+                }
+            } else if (word == "link") {
+                QVERIFY(QFile::link(root + "/" + rest.section(" -> ", 1),
+                                    home.filePath(rest.section(" -> ", 0, 0))));
+            } else if (word == "env") {
+                search.winePrefix = last;
+            } else if (word == "file") {
+                QByteArray content;
+                while (lines[++i] != "end") {
+                    content += lines[i].toUtf8() + "\n";
+                }
+                home.write(rest, content);
+            } else if (word == "expect") {
+                expected.append({root + "/" + last, rest.section(' ', 0, 0)});
+            }
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(findGameInstalls(search), expected);
+        qInfo("searched in %.2f ms", static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameFinder)
+#include "test_gamefinder.moc"
