@@ -24,9 +24,11 @@ class TwipsLayout {
 public:
     explicit TwipsLayout(const QWidget& window) {
         const QFontMetrics metrics(window.font());
-        // The 8-point system font is about 5 pixels wide on average and 13 high.
-        m_x = std::max(1.0, metrics.averageCharWidth() / 5.0);
+        // The 8-point system font is about 5 pixels wide on average and 13 high. Some fonts
+        // (DejaVu Sans, common on Linux) claim a far wider average than their text takes, so
+        // the width grows no faster than the height; captions that need more widen it (add).
         m_y = std::max(1.0, metrics.height() / 13.0);
+        m_x = std::max(1.0, std::min(metrics.averageCharWidth() / 5.0, m_y));
     }
 
     // Widens the layout so that `pixels` fit into a control designed `twipsWidth` wide.

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace glimmbar {
@@ -176,8 +177,9 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     TwipsLayout layout(*this);
     buildPetRows(layout);
     buildProfessionButtons(layout);
-    buildColourBlock(layout);
     buildButtonRow(layout);
+    // Last: its buttons take the width the others left.
+    buildColourBlock(layout);
     layout.arrange();
     setFixedSize(layout.size(kWindowWidth * kTwipsPerPixel, kWindowHeight * kTwipsPerPixel));
     buildTabOrder();
@@ -282,12 +284,23 @@ void frmNamingScreen::buildProfessionButtons(TwipsLayout& layout) {
 }
 
 void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
-    constexpr int kButtonWidth = 57;
     constexpr int kButtonHeight = 33;
     constexpr int kGap = 8;
-    constexpr int kBlockWidth = 6 * kButtonWidth + 5 * kGap;
-    constexpr int kBlockLeft = (kWindowWidth - kBlockWidth) / 2;
     constexpr int kToggleTop = 204;
+
+    // The buttons are 57 pixels wide for the 8-point font and grow with the font. A font whose
+    // colour names run wider widens the block inside the window first, so one wide caption does
+    // not stretch the whole window; only a block as wide as the window widens it.
+    int captionNeed = 0;
+    for (const ColourSpec& spec : kColours) {
+        QPushButton probe(text(spec.caption));
+        probe.setFont(font());
+        captionNeed = std::max(captionNeed, TwipsLayout::captionWidth(probe) + 4);
+    }
+    constexpr int kWidestButton = (kWindowWidth - 2 * 16 - 5 * kGap) / 6;
+    const int buttonWidth = std::clamp(
+        static_cast<int>(std::ceil(captionNeed / layout.widthScale())), 57, kWidestButton);
+    const int blockLeft = (kWindowWidth - (6 * buttonWidth + 5 * kGap)) / 2;
 
     m_textOrColors = new QPushButton(kShowColours, this);
     m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
@@ -300,8 +313,8 @@ void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
         button->setObjectName(text(spec.button));
         // The colour face has no caption; the name still tells a screen reader what it is.
         button->setAccessibleName(text(spec.caption));
-        add(layout, button, kBlockLeft + (spec.column - 1) * (kButtonWidth + kGap),
-            kToggleTop + 33 + (spec.row - 1) * (kButtonHeight + kGap / 2), kButtonWidth,
+        add(layout, button, blockLeft + (spec.column - 1) * (buttonWidth + kGap),
+            kToggleTop + 33 + (spec.row - 1) * (kButtonHeight + kGap / 2), buttonWidth,
             kButtonHeight);
         const short number = spec.number;
         connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
