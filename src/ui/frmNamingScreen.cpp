@@ -1,20 +1,26 @@
 #include "frmNamingScreen.h"
 
+#include "EnterKey.h"
 #include "Pictures.h"
+#include "TwipsLayout.h"
 #include "frmCalculate.h"
 #include "frmNewAbout.h"
 #include "frmOptions.h"
+#include "model/ColourCodes.h"
 #include "scriptgen/CreateCommand.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace glimmbar {
 
@@ -76,19 +82,26 @@ constexpr std::array<ColourSpec, 12> kColours = {{
 // The order the style toggle repaints the buttons in (indexes into kColours).
 constexpr std::array<int, 12> kRepaintOrder = {11, 0, 2, 10, 5, 8, 9, 6, 7, 4, 3, 1};
 
-// The game's colour code: the character 16, then the character of the colour number.
-constexpr char16_t kColourCodeLead = 16;
-
 const QString kShowColours = QStringLiteral("Click here to show buttons as colors");
 const QString kShowText = QStringLiteral("Click here to show buttons as text");
 
-// Geometry of the fixed layout, in pixels.
+// The layout as drawn for the 8-point system font, in pixels at 96 dpi; a larger font scales
+// it (TwipsLayout).
+constexpr int kTwipsPerPixel = 15;
 constexpr int kWindowWidth = 560;
 constexpr int kWindowHeight = 425;
 constexpr int kFirstLineTop = 16;
-// Rows shown together are always two lines apart, so their 33-pixel boxes never overlap.
+// Rows shown together are always two lines apart, so their 33-pixel boxes never overlap and
+// the colour preview under a box fits the gap.
 constexpr int kLineSpacing = 24;
 constexpr int kNameBoxHeight = 33;
+constexpr int kPreviewHeight = 15;
+constexpr int kNameBoxPointSize = 12;
+
+void add(TwipsLayout& layout, QWidget* control, int left, int top, int width, int height) {
+    layout.add(control, left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel,
+               height * kTwipsPerPixel);
+}
 
 QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
@@ -110,6 +123,37 @@ QString faceStyle(const QColor& face) {
         .arg(face.name());
 }
 
+// The preview reads like a line of the game's chat: light text on a dark strip. Colours too dark
+// to read there (Black, Dark Blue) get a light backing.
+const QColor kChatBackground(0x1e, 0x1e, 0x1e);
+const QColor kChatText(0xe0, 0xe0, 0xe0);
+const QColor kDarkColourBacking(0xc0, 0xc0, 0xc0);
+
+QColor previewColour(int number) {
+    for (const ColourSpec& spec : kColours) {
+        if (spec.number == number) {
+            // Grey's face is the menu background; in the game it is a plain grey.
+            return QColor::fromRgb(spec.face != 0 ? spec.face : 0xFFC0C0C0);
+        }
+    }
+    return kChatText;
+}
+
+QString previewHtml(const QString& name) {
+    QString html;
+    for (const ColourRun& run : colourRuns(name)) {
+        const QColor colour = previewColour(run.colour);
+        QString style = QStringLiteral("color:%1;").arg(colour.name());
+        if (colour.lightnessF() < 0.3) {
+            style += QStringLiteral("background-color:%1;").arg(kDarkColourBacking.name());
+        }
+        html += QStringLiteral("<span style=\"%1\">%2</span>")
+                    .arg(style, run.text.toHtmlEscaped().replace(QLatin1Char(' '),
+                                                                 QStringLiteral("&nbsp;")));
+    }
+    return html;
+}
+
 int rowIndex(PetRole role) {
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         if (kPetRows[i].role == role) {
@@ -129,14 +173,18 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmNamingScreen"));
     setWindowTitle(kProgramTitle);
-    setFixedSize(kWindowWidth, kWindowHeight);
 
-    buildPetRows();
-    buildProfessionButtons();
-    buildColourBlock();
-    buildButtonRow();
+    TwipsLayout layout(*this);
+    buildPetRows(layout);
+    buildProfessionButtons(layout);
+    buildButtonRow(layout);
+    // Last: its buttons take the width the others left.
+    buildColourBlock(layout);
+    layout.arrange();
+    setFixedSize(layout.size(kWindowWidth * kTwipsPerPixel, kWindowHeight * kTwipsPerPixel));
     buildTabOrder();
-    Form_Load();
+    pressFocusedButtonOnEnter(*this);
+    showStoredNames();
     // The Options window is made on its first opening (it reads the file again then):
     // building its 56 boxes up front made start-up noticeably slower for nothing.
 }
@@ -157,40 +205,59 @@ void bringToFront(QWidget* window) {
 
 } // namespace
 
-void frmNamingScreen::buildPetRows() {
+void frmNamingScreen::buildPetRows(TwipsLayout& layout) {
     QFont nameFont = font();
-    nameFont.setPointSize(12);
+    nameFont.setPointSizeF(kNameBoxPointSize * layout.heightScale());
+    QPalette chat = palette();
+    chat.setColor(QPalette::Window, kChatBackground);
+    chat.setColor(QPalette::WindowText, kChatText);
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const PetRowSpec& spec = kPetRows[i];
         RowControls& row = m_rows[i];
         const int top = kFirstLineTop + (spec.line - 1) * kLineSpacing;
+        const QString caption = text(spec.caption);
 
-        row.label = new QLabel(text(spec.caption), this);
-        row.label->setGeometry(16, top, 130, kNameBoxHeight);
+        row.label = new QLabel(caption, this);
         row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        add(layout, row.label, 16, top, 130, kNameBoxHeight);
 
         row.picture = new QLabel(this);
         row.picture->setObjectName(text(spec.pictureName));
         row.picture->setPixmap(picture(text(spec.pictureFile)));
-        row.picture->setGeometry(154, top, 32, 32);
+        row.picture->setAlignment(Qt::AlignCenter);
+        row.picture->setAccessibleName(caption);
+        add(layout, row.picture, 154, top, 32, 32);
 
         row.name = new QLineEdit(this);
         row.name->setObjectName(text(spec.nameBox));
         row.name->setFont(nameFont);
-        row.name->setGeometry(194, top, 217, kNameBoxHeight);
-        row.name->setAccessibleName(text(spec.caption));
+        // A name has no length limit; Qt's default would cut a long remembered name.
+        row.name->setMaxLength(std::numeric_limits<int>::max());
+        row.name->setAccessibleName(caption);
         row.name->installEventFilter(this);
         row.label->setBuddy(row.name);
+        add(layout, row.name, 194, top, 217, kNameBoxHeight);
+
+        row.preview = new QLabel(this);
+        row.preview->setObjectName(QStringLiteral("label") + text(spec.nameBox).mid(3).chopped(4) +
+                                   QStringLiteral("Preview"));
+        row.preview->setTextFormat(Qt::RichText);
+        row.preview->setAutoFillBackground(true);
+        row.preview->setPalette(chat);
+        row.preview->setAccessibleDescription(caption + QStringLiteral(" as the game shows it"));
+        row.preview->hide();
+        add(layout, row.preview, 194, top + kNameBoxHeight, 217, kPreviewHeight);
+        connect(row.name, &QLineEdit::textChanged, this, [this, &row] { showPreview(row); });
 
         row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
         row.remember->setObjectName(text(spec.rememberBox));
-        row.remember->setGeometry(423, top, 130, kNameBoxHeight);
-        row.remember->setAccessibleName(QStringLiteral("Remember ") + text(spec.caption) +
+        row.remember->setAccessibleName(QStringLiteral("Remember ") + caption +
                                         QStringLiteral(" name"));
+        add(layout, row.remember, 423, top, 130, kNameBoxHeight);
     }
 }
 
-void frmNamingScreen::buildProfessionButtons() {
+void frmNamingScreen::buildProfessionButtons(TwipsLayout& layout) {
     static constexpr std::array<const char*, 3> kCaptions = {"&Meta-Physicist", "&Engineer",
                                                              "&Bureaucrat"};
     static constexpr std::array<Profession, 3> kProfessions = {Profession::MP, Profession::Engineer,
@@ -198,26 +265,45 @@ void frmNamingScreen::buildProfessionButtons() {
     for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
         auto* button = new QRadioButton(text(kCaptions[i]), this);
         button->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
-        button->setGeometry(70 + static_cast<int>(i) * 150, 162, 140, 24);
+        add(layout, button, 70 + static_cast<int>(i) * 150, 162, 140, 24);
+        // Every way of selecting a profession (mouse, arrow keys, access key, a screen reader's
+        // toggle) checks its button; acting on that gives them all the same window.
         const Profession profession = kProfessions[i];
+        connect(button, &QRadioButton::toggled, this, [this, profession](bool checked) {
+            if (checked) {
+                selectProfession(profession);
+            }
+        });
+        // A click on the selected profession selects it again, back to its first box.
         connect(button, &QRadioButton::clicked, this,
                 [this, profession] { selectProfession(profession); });
         m_professionButtons[i] = button;
     }
 }
 
-void frmNamingScreen::buildColourBlock() {
-    constexpr int kButtonWidth = 76;
+void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
     constexpr int kButtonHeight = 33;
     constexpr int kGap = 8;
-    constexpr int kBlockWidth = 6 * kButtonWidth + 5 * kGap;
-    constexpr int kBlockLeft = (kWindowWidth - kBlockWidth) / 2;
     constexpr int kToggleTop = 204;
+
+    // The buttons are 57 pixels wide for the 8-point font and grow with the font. A font whose
+    // colour names run wider widens the block inside the window first, so one wide caption does
+    // not stretch the whole window; only a block as wide as the window widens it.
+    int captionNeed = 0;
+    for (const ColourSpec& spec : kColours) {
+        QPushButton probe(text(spec.caption));
+        probe.setFont(font());
+        captionNeed = std::max(captionNeed, TwipsLayout::captionWidth(probe) + 4);
+    }
+    constexpr int kWidestButton = (kWindowWidth - 2 * 16 - 5 * kGap) / 6;
+    const int buttonWidth = std::clamp(
+        static_cast<int>(std::ceil(captionNeed / layout.widthScale())), 57, kWidestButton);
+    const int blockLeft = (kWindowWidth - (6 * buttonWidth + 5 * kGap)) / 2;
 
     m_textOrColors = new QPushButton(kShowColours, this);
     m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
-    m_textOrColors->setGeometry((kWindowWidth - 233) / 2, kToggleTop, 233, 25);
-    connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::cmdTextOrColors_Click);
+    add(layout, m_textOrColors, (kWindowWidth - 233) / 2, kToggleTop, 233, 25);
+    connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::switchColourFaces);
 
     for (std::size_t i = 0; i < kColours.size(); ++i) {
         const ColourSpec& spec = kColours[i];
@@ -225,16 +311,16 @@ void frmNamingScreen::buildColourBlock() {
         button->setObjectName(text(spec.button));
         // The colour face has no caption; the name still tells a screen reader what it is.
         button->setAccessibleName(text(spec.caption));
-        button->setGeometry(kBlockLeft + (spec.column - 1) * (kButtonWidth + kGap),
-                            kToggleTop + 33 + (spec.row - 1) * (kButtonHeight + kGap / 2),
-                            kButtonWidth, kButtonHeight);
+        add(layout, button, blockLeft + (spec.column - 1) * (buttonWidth + kGap),
+            kToggleTop + 33 + (spec.row - 1) * (kButtonHeight + kGap / 2), buttonWidth,
+            kButtonHeight);
         const short number = spec.number;
         connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
         m_colourButtons[i] = button;
     }
 }
 
-void frmNamingScreen::buildButtonRow() {
+void frmNamingScreen::buildButtonRow(TwipsLayout& layout) {
     struct ButtonSpec {
         const char* name;
         const char* caption;
@@ -242,12 +328,12 @@ void frmNamingScreen::buildButtonRow() {
         void (frmNamingScreen::*click)();
     };
     static constexpr std::array<ButtonSpec, 5> kButtons = {{
-        {"cmdAboutButton", "&About", "About this program", &frmNamingScreen::cmdAboutButton_Click},
-        {"cmdMiscButton", "&Options", nullptr, &frmNamingScreen::cmdMiscButton_Click},
-        {"cmdCalculate", "Calc&ulate", nullptr, &frmNamingScreen::cmdCalculate_Click},
+        {"cmdAboutButton", "&About", "About this program", &frmNamingScreen::openAbout},
+        {"cmdMiscButton", "&Options", nullptr, &frmNamingScreen::openOptions},
+        {"cmdCalculate", "Calc&ulate", nullptr, &frmNamingScreen::openCalculator},
         {"cmdCreateFile", "&Create Files", "Create the pet name files",
-         &frmNamingScreen::cmdCreateFile_Click},
-        {"cmdExit", "E&xit", "Exit the program", &frmNamingScreen::cmdExit_Click},
+         &frmNamingScreen::createFiles},
+        {"cmdExit", "E&xit", "Exit the program", &frmNamingScreen::exitProgram},
     }};
     constexpr int kWidth = 96;
     constexpr int kGap = 12;
@@ -259,7 +345,7 @@ void frmNamingScreen::buildButtonRow() {
         if (spec.toolTip != nullptr) {
             button->setToolTip(text(spec.toolTip));
         }
-        button->setGeometry(kLeft + static_cast<int>(i) * (kWidth + kGap), 356, kWidth, 33);
+        add(layout, button, kLeft + static_cast<int>(i) * (kWidth + kGap), 356, kWidth, 33);
         connect(button, &QPushButton::clicked, this, spec.click);
         m_buttonRow[i] = button;
     }
@@ -296,7 +382,7 @@ void frmNamingScreen::buildTabOrder() {
     }
 }
 
-void frmNamingScreen::Form_Load() {
+void frmNamingScreen::showStoredNames() {
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const PetRowSpec& spec = kPetRows[i];
         const bool remembered = m_settings.remembers(spec.role);
@@ -306,8 +392,8 @@ void frmNamingScreen::Form_Load() {
 
     const std::optional<Profession> stored = professionFromText(m_settings.LastModeUsedMEC);
     if (stored) {
+        // Checking the button selects the profession, as the player's click would.
         m_professionButtons[static_cast<std::size_t>(*stored)]->setChecked(true);
-        selectProfession(*stored);
     } else {
         // A profession the program does not know: no rows until the player picks one.
         for (RowControls& row : m_rows) {
@@ -315,6 +401,7 @@ void frmNamingScreen::Form_Load() {
             row.picture->hide();
             row.name->hide();
             row.remember->hide();
+            showPreview(row);
         }
     }
     focusFirstNameBox();
@@ -341,6 +428,7 @@ void frmNamingScreen::ShowProfessionControls(Profession profession) {
         row.picture->setVisible(shown);
         row.name->setVisible(shown);
         row.remember->setVisible(shown);
+        showPreview(row);
     }
     m_switchingProfession = false;
 }
@@ -355,7 +443,42 @@ void frmNamingScreen::focusFirstNameBox() {
     m_rows[static_cast<std::size_t>(first)].name->setFocus();
 }
 
+void frmNamingScreen::showPreview(RowControls& row) {
+    const bool codes = !row.name->isHidden() && holdsColourCode(row.name->text());
+    if (codes) {
+        row.preview->setText(previewHtml(row.name->text()));
+    }
+    row.preview->setVisible(codes);
+}
+
+bool frmNamingScreen::removeWholeCode(QLineEdit& box, const QKeyEvent& key) {
+    const bool backspace = key.key() == Qt::Key_Backspace;
+    if ((!backspace && key.key() != Qt::Key_Delete) ||
+        (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || box.hasSelectedText() ||
+        box.isReadOnly()) {
+        return false;
+    }
+    const qsizetype index = box.cursorPosition() - (backspace ? 1 : 0);
+    if (index < 0 || index >= box.text().size()) {
+        return false;
+    }
+    const auto [start, length] = codeSpanAt(box.text(), index);
+    if (length == 1) {
+        return false;
+    }
+    // Through the selection, so Undo brings the code back.
+    box.setSelection(static_cast<int>(start), static_cast<int>(length));
+    box.del();
+    return true;
+}
+
 bool frmNamingScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box != nullptr && removeWholeCode(*box, *static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && !m_switchingProfession) {
         for (std::size_t i = 0; i < kPetRows.size(); ++i) {
             if (m_rows[i].name == watched) {
@@ -377,13 +500,13 @@ void frmNamingScreen::PutInColour(short colour) {
     if (target == nullptr) {
         return;
     }
-    target->setText(target->text() + QChar(kColourCodeLead) + QChar(static_cast<char16_t>(colour)));
+    target->setText(target->text() + colourCode(colour));
     target->setFocus(Qt::OtherFocusReason);
     target->deselect();
     target->setCursorPosition(static_cast<int>(target->text().size()));
 }
 
-void frmNamingScreen::cmdTextOrColors_Click() {
+void frmNamingScreen::switchColourFaces() {
     const bool toColours = m_textOrColors->text() == kShowColours;
     if (!toColours) {
         m_textOrColors->setText(kShowColours);
@@ -414,7 +537,7 @@ Settings frmNamingScreen::namingSnapshot() const {
     return snapshot;
 }
 
-void frmNamingScreen::cmdAboutButton_Click() {
+void frmNamingScreen::openAbout() {
     if (!m_about) {
         m_about = new frmNewAbout;
         m_about->setAttribute(Qt::WA_DeleteOnClose);
@@ -423,7 +546,7 @@ void frmNamingScreen::cmdAboutButton_Click() {
 }
 
 // OK and Cancel end the Options window; the next opening loads the stored values afresh.
-void frmNamingScreen::cmdMiscButton_Click() {
+void frmNamingScreen::openOptions() {
     if (!m_options) {
         m_options = new frmOptions(m_settings, m_selection, m_dialogs);
     }
@@ -432,14 +555,14 @@ void frmNamingScreen::cmdMiscButton_Click() {
 
 // The calculator takes the profession chosen here when it opens; while it is open this only
 // brings it to the front.
-void frmNamingScreen::cmdCalculate_Click() {
+void frmNamingScreen::openCalculator() {
     if (!m_calculator) {
         m_calculator = new frmCalculate(professionFromText(m_settings.LastModeUsedMEC), m_dialogs);
     }
     bringToFront(m_calculator);
 }
 
-void frmNamingScreen::cmdCreateFile_Click() {
+void frmNamingScreen::createFiles() {
     Settings settings = namingSnapshot();
     PetSelection selection = m_selection;
     // While the Options window is open, what it shows is what the scripts use, saved or not.
@@ -454,7 +577,7 @@ void frmNamingScreen::cmdCreateFile_Click() {
     }
 }
 
-void frmNamingScreen::cmdExit_Click() {
+void frmNamingScreen::exitProgram() {
     close();
 }
 

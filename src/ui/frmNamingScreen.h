@@ -16,6 +16,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QKeyEvent;
 class QRadioButton;
 
 namespace glimmbar {
@@ -23,6 +24,7 @@ namespace glimmbar {
 class frmCalculate;
 class frmNewAbout;
 class frmOptions;
+class TwipsLayout;
 
 class frmNamingScreen : public QWidget {
     Q_OBJECT
@@ -38,16 +40,6 @@ public:
     // names as typed (also those not remembered) and the six Remember Name ticks.
     Settings namingSnapshot() const;
 
-    // The row key of the name box the colour buttons write into; empty before the first
-    // profession selection or focus change.
-    QString lastFocusedBox() const { return m_lastFocusedBox; }
-
-    // Appends a colour code to the box the player was last typing in.
-    void PutInColour(short colour);
-
-    // Shows the rows of `profession` and hides every other row.
-    void ShowProfessionControls(Profession profession);
-
 signals:
     // Exit or the close box: the program ends.
     void closed();
@@ -57,12 +49,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void cmdAboutButton_Click();
-    void cmdMiscButton_Click();
-    void cmdCalculate_Click();
-    void cmdCreateFile_Click();
-    void cmdExit_Click();
-    void cmdTextOrColors_Click();
+    void openAbout();
+    void openOptions();
+    void openCalculator();
+    void createFiles();
+    void exitProgram();
+    void switchColourFaces();
 
 private:
     // The widgets of one pet row, in the order of the row table (attack, heal, mezz, engy,
@@ -72,20 +64,29 @@ private:
         QLabel* picture = nullptr;
         QLineEdit* name = nullptr;
         QCheckBox* remember = nullptr;
+        // The name as the game will show it, while the name holds a colour code.
+        QLabel* preview = nullptr;
     };
     static constexpr int kRowCount = 6;
     static constexpr int kColourCount = 12;
 
-    void buildPetRows();
-    void buildProfessionButtons();
-    void buildColourBlock();
-    void buildButtonRow();
+    void buildPetRows(TwipsLayout& layout);
+    void buildProfessionButtons(TwipsLayout& layout);
+    void buildColourBlock(TwipsLayout& layout);
+    void buildButtonRow(TwipsLayout& layout);
     void buildTabOrder();
 
-    void Form_Load();
+    void showStoredNames();
     void selectProfession(Profession profession);
     void focusFirstNameBox();
     void showColourFaces(bool colours);
+    // Appends a colour code to the box the player was last typing in.
+    void PutInColour(short colour);
+    // Shows the rows of `profession` and hides every other row.
+    void ShowProfessionControls(Profession profession);
+    void showPreview(RowControls& row);
+    // Backspace and Delete take a whole colour code out of a name box; false for other keys.
+    static bool removeWholeCode(QLineEdit& box, const QKeyEvent& key);
 
     Settings& m_settings;
     PetSelection& m_selection;
@@ -97,6 +98,8 @@ private:
     QPushButton* m_textOrColors = nullptr;
     std::array<QPushButton*, 5> m_buttonRow{};
 
+    // The row key of the name box the colour buttons write into; empty before the first
+    // profession selection or focus change.
     QString m_lastFocusedBox;
     // Hiding a focused name box during a profession switch must not make it the colour target.
     bool m_switchingProfession = false;

@@ -1,6 +1,7 @@
 #include "frmNewAbout.h"
 
 #include "Pictures.h"
+#include "TwipsLayout.h"
 #include "model/Messages.h"
 
 #include <QCoreApplication>
@@ -8,47 +9,47 @@
 #include <QPushButton>
 #include <QVersionNumber>
 
+#include <algorithm>
+
 namespace glimmbar {
-
-namespace {
-
-// The window was laid out in twips; 15 twips make one pixel at 96 dpi.
-constexpr int pixels(int twips) {
-    return twips / 15;
-}
-
-} // namespace
 
 frmNewAbout::frmNewAbout(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("frmNewAbout"));
     // A caption of blanks: the title bar reads empty and the picture speaks for the program.
     setWindowTitle(QString(22, QLatin1Char(' ')));
-    setFixedSize(pixels(4740), pixels(6645));
-
-    // Drawn unscaled from the top-left corner; the window is narrower than the picture and
-    // cuts off its right edge.
-    auto* background = new QLabel(this);
-    background->setObjectName(QStringLiteral("picAbout"));
-    const QPixmap art = picture(QStringLiteral("about.png"));
-    background->setPixmap(art);
-    background->setGeometry(0, 0, art.width(), art.height());
 
     m_aboutText = new QLabel(this);
     m_aboutText->setObjectName(QStringLiteral("labelAboutText"));
     m_aboutText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_aboutText->setTextFormat(Qt::PlainText);
-    // Five lines need a little more than the 1095 twips of the original at today's font sizes;
-    // the label ends just above the button.
-    m_aboutText->setGeometry(0, pixels(4680) - 2, width(), pixels(6000) - pixels(4680) - 2);
+    showCredits();
 
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(pixels(1478), pixels(6000), pixels(1935), pixels(495));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmNewAbout::cmdOK_Click);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    Form_Load();
+    // Laid out in twips for the 8-point font; a larger font makes the window grow until every
+    // credit line fits.
+    TwipsLayout layout(*this);
+    layout.add(m_aboutText, 0, 4680, 4740, 1095);
+    layout.add(ok, 1478, 6000, 1935, 495);
+    layout.arrange();
+    setFixedSize(layout.size(4740, 6645));
+
+    // The picture fills the space above the text from the top-left corner: unscaled for the
+    // 8-point font, which cuts off its right edge, and grown with a larger one.
+    const QPixmap art = picture(QStringLiteral("about.png"));
+    const double grow = std::max(layout.widthScale(), layout.heightScale());
+    const QRect shown(0, 0, width(), layout.y(4680));
+    auto* background = new QLabel(this);
+    background->setObjectName(QStringLiteral("picAbout"));
+    background->setAccessibleName(kProgramTitle);
+    background->setPixmap(
+        art.scaled(art.size() * grow, Qt::KeepAspectRatio, Qt::SmoothTransformation).copy(shown));
+    background->setGeometry(shown.intersected(QRect(QPoint(), background->pixmap().size())));
+    background->lower();
 }
 
 QString frmNewAbout::titleLine() {
@@ -59,7 +60,7 @@ QString frmNewAbout::titleLine() {
            QString::number(version.microVersion());
 }
 
-void frmNewAbout::Form_Load() {
+void frmNewAbout::showCredits() {
     const QString lineEnd = QStringLiteral("\n");
     m_aboutText->setText(titleLine() + lineEnd +
                          QStringLiteral("Pet command scripts for Anarchy Online") + lineEnd +
@@ -67,10 +68,6 @@ void frmNewAbout::Form_Load() {
     // The empty fourth line sets the last credit apart.
     m_aboutText->setText(m_aboutText->text() + lineEnd +
                          QStringLiteral("Good hunting on Rubi-Ka!"));
-}
-
-void frmNewAbout::cmdOK_Click() {
-    close();
 }
 
 } // namespace glimmbar

@@ -13,14 +13,10 @@ class frmNewAbout : public QWidget {
 public:
     explicit frmNewAbout(QWidget* parent = nullptr);
 
+private:
     // "Glimmbar v" and the running program's version as major.minor.revision.
     static QString titleLine();
-
-private slots:
-    void cmdOK_Click();
-
-private:
-    void Form_Load();
+    void showCredits();
 
     QLabel* m_aboutText = nullptr;
 };

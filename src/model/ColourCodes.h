@@ -1,0 +1,45 @@
+// The game's in-line colour codes in pet names: the character 16, then the character whose code
+// is one of the game's twelve colour numbers. No font draws them, so the windows use these to
+// show a name as the game will and to treat each code as one piece while editing.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace glimmbar {
+
+// The first character of every colour code.
+inline constexpr char16_t kColourCodeLead = 16;
+
+// Whether `number` is one of the game's colour numbers (1, 6, 8, 9, 11, 13, 15, 16, 17, 22, 24,
+// 25).
+bool isColourNumber(int number);
+
+// The two characters that switch the game to colour `number`.
+QString colourCode(int number);
+
+// A piece of a name in one colour. Colour 0 is the game's own colour, before the first code.
+struct ColourRun {
+    int colour = 0;
+    QString text;
+
+    friend bool operator==(const ColourRun&, const ColourRun&) = default;
+};
+
+// The name as the game shows it: the text between the codes, each piece in the colour of the
+// code before it, the codes themselves left out. A piece that has no text is left out too. A
+// control character that is not part of a whole code (half a code, a stray character) breaks
+// the name in game; it stays in the text as U+FFFD so the player sees where.
+QList<ColourRun> colourRuns(const QString& name);
+
+// Whether the name holds any character no font draws: a colour code or a piece of one.
+bool holdsColourCode(const QString& name);
+
+// What one key press removing the character at `index` takes out, as start and length: the
+// whole colour code the character belongs to, or that character alone. Codes are read from the
+// start of the name, so the Yellow code (16, 16) is never cut in two.
+std::pair<qsizetype, qsizetype> codeSpanAt(const QString& name, qsizetype index);
+
+} // namespace glimmbar
