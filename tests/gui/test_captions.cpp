@@ -80,7 +80,12 @@ private slots:
             PetSelection selection;
             QVERIFY(CreateDefaultSettings() && CreateDefaultPetSelection(selection));
             RecordingDialogs dialogs;
-            frmBrowseFolder welcome(settings, selection, dialogs);
+            const QList<GameInstall> installs{
+                {QStringLiteral("/home/player/.local/share/Steam/steamapps/common/Anarchy Online"),
+                 QStringLiteral("Steam")},
+                {QStringLiteral("/home/player/.wine/drive_c/Funcom/Anarchy Online"),
+                 QStringLiteral("Wine")}};
+            frmBrowseFolder welcome(settings, dialogs, installs);
             frmNamingScreen naming(settings, selection, dialogs);
             frmCalculate calculator(std::nullopt, dialogs);
             frmNewAbout about;
