@@ -35,7 +35,7 @@ winpath() { echo "Z:${1//\//\\}"; }
 # ends the program.
 see_window() { # program folder title shot
     (cd "$2" && exec wine "$1" >/dev/null 2>&1) &
-    local window
+    local window program=$!
     window=$(timeout 120 xdotool search --sync --onlyvisible --name "^$3\$" | head -n 1) ||
         fail "no window titled '$3' from $1 in $2"
     sleep 2
@@ -43,6 +43,7 @@ see_window() { # program folder title shot
     xdotool windowclose "$window" 2>/dev/null || true
     wineserver --kill
     wineserver --wait
+    wait "$program" 2>/dev/null || true
     echo "ok: '$3' from $(basename "$1") in $2 ($shots/$4.png)"
 }
 lines() { [ "$(wc -l <"$1")" -eq "$2" ] || fail "$1 has $(wc -l <"$1") lines, not $2"; }
