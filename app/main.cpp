@@ -48,8 +48,15 @@ int main(int argc, char* argv[]) {
     if (!dataFolder.isEmpty()) {
         QApplication::setWindowIcon(installedProgramIcon(dataFolder));
     }
-    glimmbar::enterWorkingFolder(
-        !dataFolder.isEmpty(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    // Windows keeps a player's settings in the roaming profile (%APPDATA%\Glimmbar), which
+    // follows the player from machine to machine; Linux in ~/.config/Glimmbar.
+#ifdef Q_OS_WIN
+    const auto perUserLocation = QStandardPaths::AppDataLocation;
+#else
+    const auto perUserLocation = QStandardPaths::AppConfigLocation;
+#endif
+    glimmbar::enterWorkingFolder(!dataFolder.isEmpty(),
+                                 QStandardPaths::writableLocation(perUserLocation));
     if (!dataFolder.isEmpty()) {
         glimmbar::setDataFolders({dataFolder});
     }

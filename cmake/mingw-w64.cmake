@@ -15,3 +15,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Qt's build tools (moc, rcc, uic) are the Linux host's own Qt of the same version.
+if(NOT QT_HOST_PATH)
+    execute_process(COMMAND gcc -print-multiarch OUTPUT_VARIABLE glimmbar_multiarch
+        OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(QT_HOST_PATH /usr CACHE PATH "The host Qt for moc, rcc and uic")
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${glimmbar_multiarch}/cmake CACHE PATH
+        "The host Qt's CMake packages")
+endif()

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building and testing Glimmbar needs on Debian 12, and only what is missing.
 #   scripts/deps.sh            the packages for the Linux build, tests, fuzzing and packaging
-#   scripts/deps.sh windows    the MinGW-w64 cross-compiler and Wine for the Windows core build
+#   scripts/deps.sh windows    MinGW-w64, Wine, NSIS and the display tools for the Windows build
 set -euo pipefail
 
 windows=(cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-         qt6-base-dev qt6-base-dev-tools wine wine64 nsis zip xvfb xauth openbox xdotool imagemagick)
+         qt6-base-dev qt6-base-dev-tools wine wine64 nsis zip unzip xvfb xauth openbox xdotool
+         imagemagick fonts-dejavu-core)
 
 linux=(
     cmake g++ make pkg-config

@@ -24,6 +24,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # Without a console Qt sends test output to the debugger (OutputDebugString); keep it on the
 # streams CTest reads.
 export QT_FORCE_STDERR_LOGGING=1
+# Qt's offscreen platform on Windows reads its fonts from one folder (by default beside the
+# Qt libraries, where a Windows Qt has none); give it Debian's DejaVu fonts. Plugins come from
+# the Windows Qt.
+export QT_QPA_FONTDIR="$(winpath /usr/share/fonts/truetype/dejavu)"
+export QT_PLUGIN_PATH="$(winpath "$qt_prefix/plugins")"
 # Wine keeps QT_* variables from Windows programs unless they are spelled WINEQT_*; pass them on
 # (QT_QPA_PLATFORM from CTest among them).
 while IFS='=' read -r name _; do
