@@ -2,6 +2,7 @@
 
 #include "EnterKey.h"
 #include "Pictures.h"
+#include "RadioGroupFocus.h"
 #include "TwipsLayout.h"
 #include "frmCalculate.h"
 #include "frmNewAbout.h"
@@ -10,6 +11,7 @@
 #include "scriptgen/CreateCommand.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -262,8 +264,10 @@ void frmNamingScreen::buildProfessionButtons(TwipsLayout& layout) {
                                                              "&Bureaucrat"};
     static constexpr std::array<Profession, 3> kProfessions = {Profession::MP, Profession::Engineer,
                                                                Profession::Bureaucrat};
+    auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
         auto* button = new QRadioButton(text(kCaptions[i]), this);
+        group->addButton(button);
         button->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
         add(layout, button, 70 + static_cast<int>(i) * 150, 162, 140, 24);
         // Every way of selecting a profession (mouse, arrow keys, access key, a screen reader's
@@ -279,6 +283,7 @@ void frmNamingScreen::buildProfessionButtons(TwipsLayout& layout) {
                 [this, profession] { selectProfession(profession); });
         m_professionButtons[i] = button;
     }
+    tabEntersAtSelectedButton(*group);
 }
 
 void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
@@ -408,12 +413,6 @@ void frmNamingScreen::showStoredNames() {
 }
 
 void frmNamingScreen::selectProfession(Profession profession) {
-    // Tab enters the professions at the selected one, as on every desktop; the arrow keys move
-    // between them.
-    for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
-        m_professionButtons[i]->setFocusPolicy(
-            static_cast<Profession>(i) == profession ? Qt::StrongFocus : Qt::ClickFocus);
-    }
     m_settings.LastModeUsedMEC = professionText(profession);
     m_lastFocusedBox = QString::fromLatin1(roleKey(professionRoles(profession).front()));
     ShowProfessionControls(profession);
