@@ -35,6 +35,10 @@ public:
     void fitWidth(int twipsWidth, int pixels) {
         m_x = std::max(m_x, (pixels + 4) * 15.0 / twipsWidth);
     }
+    // Heightens the layout so that `pixels` fit into a control designed `twipsHeight` high.
+    void fitHeight(int twipsHeight, int pixels) {
+        m_y = std::max(m_y, (pixels + 2) * 15.0 / twipsHeight);
+    }
 
     // How much wider and taller than designed everything is; fonts set in points grow with the
     // height.
@@ -55,6 +59,7 @@ public:
     // the layout until the control's caption fits; then arrange() puts them all there.
     void add(QWidget* control, int left, int top, int width, int height) {
         fitWidth(width, captionWidth(*control));
+        fitHeight(height, captionHeight(*control));
         m_planned.append({control, QRect(left, top, width, height)});
     }
     void arrange() const {
@@ -98,6 +103,17 @@ public:
             widest = std::max(widest, control.fontMetrics().horizontalAdvance(line));
         }
         return widest + room;
+    }
+
+    // The pixels a label's lines need from top to bottom (fonts differ in the room they leave
+    // between lines); 0 for other controls, whose one line grows with the font's height.
+    static int captionHeight(const QWidget& control) {
+        const auto* label = qobject_cast<const QLabel*>(&control);
+        if (label == nullptr || label->wordWrap() || label->textFormat() == Qt::RichText ||
+            label->text().isEmpty()) {
+            return 0;
+        }
+        return label->sizeHint().height();
     }
 
     // A caption as shown: "&x" underlines x, "&&" shows one ampersand.

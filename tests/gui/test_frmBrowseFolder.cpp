@@ -77,6 +77,9 @@ private slots:
     // control is named for a screen reader with the words beside it; closing the naming
     // window ends the program.
     void aGameFromTheList() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows finds games through its registry and Program Files, not Lutris prefixes");
+#endif
         Program program(kLoved, {"ao1", "ao2"});
         for (QPushButton* button : program.first->findChildren<QPushButton*>()) {
             QCOMPARE(button->accessibleName(), button->text().remove('&'));
