@@ -44,8 +44,7 @@ private slots:
         QCOMPARE(folder.read(kSettingsFileName), encodeLines(stored.lines()));
         QCOMPARE(folder.read(kPetSelectionFileName), selection);
         QCOMPARE(outcome.settings.lines(), stored.lines());
-        QVERIFY(outcome.selection.include[1] &&
-                outcome.selection.include[0] == line3.isEmpty());
+        QVERIFY(outcome.selection.include[1] && outcome.selection.include[0] == line3.isEmpty());
     }
 
     void aFolderThatCannotBeWrittenIsReported() {
