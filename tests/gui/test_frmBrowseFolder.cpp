@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace glimmbar;
 
@@ -90,9 +91,13 @@ private slots:
         program.dialogs.answerFolder("");
         program.click(program.first, "cmdBrowseOther");
         QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
+        // Choosing a game is no leaving: the program goes on in the naming window.
+        QSignalSpy left(qobject_cast<frmBrowseFolder*>(program.first),
+                        &frmBrowseFolder::closedWithoutChoice);
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
         QTRY_VERIFY(program.startup.namingWindow() != nullptr);
+        QCOMPARE(left.count(), 0);
         QCOMPARE(program.folder.read(kSettingsFileName),
                  program.storedAs(QDir::toNativeSeparators(
                      program.folder.filePath("Games/ao2/drive_c/Funcom/Anarchy Online"))));
