@@ -9,6 +9,10 @@ namespace {
 
 constexpr std::array<int, 12> kColourNumbers = {1, 6, 8, 9, 11, 13, 15, 16, 17, 22, 24, 25};
 
+bool isColourNumber(int number) {
+    return std::find(kColourNumbers.begin(), kColourNumbers.end(), number) != kColourNumbers.end();
+}
+
 // Whether a whole code starts at `index`.
 bool codeStartsAt(const QString& name, qsizetype index) {
     return index + 1 < name.size() && name[index].unicode() == kColourCodeLead &&
@@ -16,10 +20,6 @@ bool codeStartsAt(const QString& name, qsizetype index) {
 }
 
 } // namespace
-
-bool isColourNumber(int number) {
-    return std::find(kColourNumbers.begin(), kColourNumbers.end(), number) != kColourNumbers.end();
-}
 
 QString colourCode(int number) {
     return QString(QChar(kColourCodeLead)) + QChar(static_cast<char16_t>(number));

@@ -13,10 +13,6 @@ namespace glimmbar {
 // The first character of every colour code.
 inline constexpr char16_t kColourCodeLead = 16;
 
-// Whether `number` is one of the game's colour numbers (1, 6, 8, 9, 11, 13, 15, 16, 17, 22, 24,
-// 25).
-bool isColourNumber(int number);
-
 // The two characters that switch the game to colour `number`.
 QString colourCode(int number);
 
