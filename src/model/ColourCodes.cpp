@@ -7,19 +7,32 @@ namespace glimmbar {
 
 namespace {
 
-constexpr std::array<int, 12> kColourNumbers = {1, 6, 8, 9, 11, 13, 15, 16, 17, 22, 24, 25};
-
-bool isColourNumber(int number) {
-    return std::find(kColourNumbers.begin(), kColourNumbers.end(), number) != kColourNumbers.end();
-}
+// clang-format off
+constexpr std::array<GameColour, kGameColourCount> kGameColours = {{
+    {"Light Blue", 1, 0x00C0C0}, {"Green", 8, 0x00FF00},  {"Dark Blue", 13, 0x000080},
+    {"Dark Green", 6, 0x00C000}, {"Tan", 17, 0xC0C000},   {"Grey", 25, 0xC0C0C0},
+    {"Black", 11, 0x000000},     {"White", 15, 0xFFFFFF}, {"Yellow", 16, 0xFFFF00},
+    {"Red", 24, 0xFF0000},       {"Teal", 22, 0xC0FFFF},  {"Pink", 9, 0x9C00FF},
+}};
+// clang-format on
 
 // Whether a whole code starts at `index`.
 bool codeStartsAt(const QString& name, qsizetype index) {
     return index + 1 < name.size() && name[index].unicode() == kColourCodeLead &&
-           isColourNumber(name[index + 1].unicode());
+           findGameColour(name[index + 1].unicode()) != nullptr;
 }
 
 } // namespace
+
+const std::array<GameColour, kGameColourCount>& gameColours() {
+    return kGameColours;
+}
+
+const GameColour* findGameColour(int number) {
+    const auto* found = std::find_if(kGameColours.begin(), kGameColours.end(),
+                                     [number](const GameColour& c) { return c.number == number; });
+    return found != kGameColours.end() ? found : nullptr;
+}
 
 QString colourCode(int number) {
     return QString(QChar(kColourCodeLead)) + QChar(static_cast<char16_t>(number));

@@ -6,12 +6,27 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <utility>
 
 namespace glimmbar {
 
 // The first character of every colour code.
 inline constexpr char16_t kColourCodeLead = 16;
+
+// One of the twelve colours a name can switch to.
+struct GameColour {
+    const char* name; // as the naming window's button shows it
+    int number;       // the second character of its code
+    unsigned rgb;     // 0xRRGGBB, as the game draws it
+};
+
+// The twelve colours in the order of the naming window's buttons: two rows of six.
+inline constexpr std::size_t kGameColourCount = 12;
+const std::array<GameColour, kGameColourCount>& gameColours();
+
+// The colour whose code ends in `number`; nullptr when no colour does.
+const GameColour* findGameColour(int number);
 
 // The two characters that switch the game to colour `number`.
 QString colourCode(int number);

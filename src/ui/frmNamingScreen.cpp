@@ -57,31 +57,12 @@ constexpr std::array<PetRowSpec, 6> kPetRows = {{
 constexpr std::array<PetRole, 6> kColourTargetOrder = {
     PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Crat, PetRole::Mechdog};
 
-struct ColourSpec {
-    const char* button;
-    const char* caption;
-    short number; // the game's colour number, the second character of the code
-    QRgb face;    // 0 for Grey, whose face is the menu background
-    int row;
-    int column;
-};
+// Grey's button shows the menu background rather than its colour.
+bool facedLikeTheMenu(const GameColour& colour) {
+    return qstrcmp(colour.name, "Grey") == 0;
+}
 
-constexpr std::array<ColourSpec, 12> kColours = {{
-    {"PutInLightBlue", "Light Blue", 1, 0xFF00C0C0, 1, 1},
-    {"PutInGreen", "Green", 8, 0xFF00FF00, 1, 2},
-    {"PutInDarkBlue", "Dark Blue", 13, 0xFF000080, 1, 3},
-    {"PutInDarkGreen", "Dark Green", 6, 0xFF00C000, 1, 4},
-    {"PutInTan", "Tan", 17, 0xFFC0C000, 1, 5},
-    {"PutInGrey", "Grey", 25, 0, 1, 6},
-    {"PutInBlack", "Black", 11, 0xFF000000, 2, 1},
-    {"PutInWhite", "White", 15, 0xFFFFFFFF, 2, 2},
-    {"PutInYellow", "Yellow", 16, 0xFFFFFF00, 2, 3},
-    {"PutInRed", "Red", 24, 0xFFFF0000, 2, 4},
-    {"PutInTeal", "Teal", 22, 0xFFC0FFFF, 2, 5},
-    {"PutInPink", "Pink", 9, 0xFF9C00FF, 2, 6},
-}};
-
-// The order the style toggle repaints the buttons in (indexes into kColours).
+// The order the style toggle repaints the buttons in (indexes into gameColours()).
 constexpr std::array<int, 12> kRepaintOrder = {11, 0, 2, 10, 5, 8, 9, 6, 7, 4, 3, 1};
 
 const QString kShowColours = QStringLiteral("Click here to show buttons as colors");
@@ -132,13 +113,8 @@ const QColor kChatText(0xe0, 0xe0, 0xe0);
 const QColor kDarkColourBacking(0xc0, 0xc0, 0xc0);
 
 QColor previewColour(int number) {
-    for (const ColourSpec& spec : kColours) {
-        if (spec.number == number) {
-            // Grey's face is the menu background; in the game it is a plain grey.
-            return QColor::fromRgb(spec.face != 0 ? spec.face : 0xFFC0C0C0);
-        }
-    }
-    return kChatText;
+    const GameColour* colour = findGameColour(number);
+    return colour != nullptr ? QColor::fromRgb(colour->rgb) : kChatText;
 }
 
 QString previewHtml(const QString& name) {
@@ -295,10 +271,16 @@ void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
     // colour names run wider widens the block inside the window first, so one wide caption does
     // not stretch the whole window; only a block as wide as the window widens it.
     int captionNeed = 0;
-    for (const ColourSpec& spec : kColours) {
-        QPushButton probe(text(spec.caption));
-        probe.setFont(font());
-        captionNeed = std::max(captionNeed, TwipsLayout::captionWidth(probe) + 4);
+    for (std::size_t i = 0; i < gameColours().size(); ++i) {
+        const GameColour& colour = gameColours()[i];
+        auto* button = new QPushButton(text(colour.name), this);
+        button->setObjectName(QStringLiteral("PutIn") + text(colour.name).remove(QLatin1Char(' ')));
+        // The colour face has no caption; the name still tells a screen reader what it is.
+        button->setAccessibleName(button->text());
+        const int number = colour.number;
+        connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
+        captionNeed = std::max(captionNeed, TwipsLayout::captionWidth(*button) + 4);
+        m_colourButtons[i] = button;
     }
     constexpr int kWidestButton = (kWindowWidth - 2 * 16 - 5 * kGap) / 6;
     const int buttonWidth = std::clamp(
@@ -310,18 +292,11 @@ void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
     add(layout, m_textOrColors, (kWindowWidth - 233) / 2, kToggleTop, 233, 25);
     connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::switchColourFaces);
 
-    for (std::size_t i = 0; i < kColours.size(); ++i) {
-        const ColourSpec& spec = kColours[i];
-        auto* button = new QPushButton(text(spec.caption), this);
-        button->setObjectName(text(spec.button));
-        // The colour face has no caption; the name still tells a screen reader what it is.
-        button->setAccessibleName(text(spec.caption));
-        add(layout, button, blockLeft + (spec.column - 1) * (buttonWidth + kGap),
-            kToggleTop + 33 + (spec.row - 1) * (kButtonHeight + kGap / 2), buttonWidth,
-            kButtonHeight);
-        const short number = spec.number;
-        connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
-        m_colourButtons[i] = button;
+    for (std::size_t i = 0; i < m_colourButtons.size(); ++i) {
+        const int column = static_cast<int>(i % 6);
+        const int row = static_cast<int>(i / 6);
+        add(layout, m_colourButtons[i], blockLeft + column * (buttonWidth + kGap),
+            kToggleTop + 33 + row * (kButtonHeight + kGap / 2), buttonWidth, kButtonHeight);
     }
 }
 
@@ -488,7 +463,7 @@ bool frmNamingScreen::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmNamingScreen::PutInColour(short colour) {
+void frmNamingScreen::PutInColour(int colour) {
     QLineEdit* target = nullptr;
     for (PetRole role : kColourTargetOrder) {
         if (m_lastFocusedBox == QLatin1String(roleKey(role))) {
@@ -518,12 +493,12 @@ void frmNamingScreen::switchColourFaces() {
 
 void frmNamingScreen::showColourFaces(bool colours) {
     for (int index : kRepaintOrder) {
-        const ColourSpec& spec = kColours[static_cast<std::size_t>(index)];
+        const GameColour& colour = gameColours()[static_cast<std::size_t>(index)];
         QPushButton* button = m_colourButtons[static_cast<std::size_t>(index)];
         const QColor face =
-            colours && spec.face != 0 ? QColor::fromRgb(spec.face) : menuBackground();
+            colours && !facedLikeTheMenu(colour) ? QColor::fromRgb(colour.rgb) : menuBackground();
         button->setStyleSheet(faceStyle(face));
-        button->setText(colours ? QString() : text(spec.caption));
+        button->setText(colours ? QString() : text(colour.name));
     }
 }
 

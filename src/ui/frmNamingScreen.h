@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DialogSeam.h"
+#include "model/ColourCodes.h"
 #include "model/PetCatalogue.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
@@ -68,7 +69,6 @@ private:
         QLabel* preview = nullptr;
     };
     static constexpr int kRowCount = 6;
-    static constexpr int kColourCount = 12;
 
     void buildPetRows(TwipsLayout& layout);
     void buildProfessionButtons(TwipsLayout& layout);
@@ -81,7 +81,7 @@ private:
     void focusFirstNameBox();
     void showColourFaces(bool colours);
     // Appends a colour code to the box the player was last typing in.
-    void PutInColour(short colour);
+    void PutInColour(int colour);
     // Shows the rows of `profession` and hides every other row.
     void ShowProfessionControls(Profession profession);
     void showPreview(RowControls& row);
@@ -94,7 +94,7 @@ private:
 
     std::array<RowControls, kRowCount> m_rows{};
     std::array<QRadioButton*, 3> m_professionButtons{};
-    std::array<QPushButton*, kColourCount> m_colourButtons{};
+    std::array<QPushButton*, kGameColourCount> m_colourButtons{};
     QPushButton* m_textOrColors = nullptr;
     std::array<QPushButton*, 5> m_buttonRow{};
 
