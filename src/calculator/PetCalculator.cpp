@@ -41,28 +41,45 @@ QString dataFileOf(CalcPetType type) {
     return {};
 }
 
-CalcCategory makeCategory(CalcPetType type, const char* skillName, const char* skillText,
-                          const char* phrase) {
-    return {dataFileOf(type), QString::fromLatin1(skillName), QString::fromLatin1(skillText),
-            QString::fromLatin1(phrase)};
+// Each category's nano skill, and whether its pets are built in a shell the player creates
+// first (robots and droids; an Engineer's mechdog too) or summoned, in the order of
+// CalcPetType.
+struct CategorySpec {
+    CalcPetType type;
+    const char* skillName;
+    bool builtInShell;
+};
+constexpr std::array<CategorySpec, kCalcPetTypes.size()> kCategorySpecs = {{
+    {CalcPetType::MPAttack, "Matter Creation", false},
+    {CalcPetType::Heal, "Biological Metamorphosis", false},
+    {CalcPetType::Mezz, "Matter Metamorphosis", false},
+    {CalcPetType::Engy, "Matter Creation", true},
+    {CalcPetType::Crat, "Matter Creation", true},
+    {CalcPetType::EngyDog, "Matter Creation", true},
+}};
+
+// "Matter Creation" is "MC" in the game's item texts.
+QString initials(const QString& words) {
+    QString letters;
+    for (const QString& word : words.split(QLatin1Char(' '))) {
+        letters += word.front();
+    }
+    return letters;
 }
 
-// An Engineer's mechdog needs the same skills as the robots, and is built the same way.
 const std::array<CalcCategory, kCalcPetTypes.size()>& categories() {
-    static const std::array<CalcCategory, kCalcPetTypes.size()> table{{
-        makeCategory(CalcPetType::MPAttack, "Matter Creation", "This nano requires MC",
-                     "summon, and "),
-        makeCategory(CalcPetType::Heal, "Biological Metamorphosis", "This nano requires BM",
-                     "summon, and "),
-        makeCategory(CalcPetType::Mezz, "Matter Metamorphosis", "This nano requires MM",
-                     "summon, and "),
-        makeCategory(CalcPetType::Engy, "Matter Creation", "This nano requires MC",
-                     "create the shell, and "),
-        makeCategory(CalcPetType::Crat, "Matter Creation", "This nano requires MC",
-                     "create the shell, and "),
-        makeCategory(CalcPetType::EngyDog, "Matter Creation", "This nano requires MC",
-                     "create the shell, and "),
-    }};
+    static const auto table = [] {
+        std::array<CalcCategory, kCalcPetTypes.size()> made;
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            const CategorySpec& spec = kCategorySpecs.at(i);
+            const QString skill = QString::fromLatin1(spec.skillName);
+            made.at(i) = {dataFileOf(spec.type), skill,
+                          QStringLiteral("This nano requires ") + initials(skill),
+                          spec.builtInShell ? QStringLiteral("create the shell, and ")
+                                            : QStringLiteral("summon, and ")};
+        }
+        return made;
+    }();
     return table;
 }
 

@@ -1,108 +1,102 @@
 #include "PetCatalogue.h"
 
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 namespace glimmbar {
 
 namespace {
 
 using enum PetRole;
-using enum PetGroup;
 
-constexpr std::array<PetType, kPetTypeCount> kPetTypes = {{
-    {"AngerManifestation", "Anger Manifestation", "Anger Manifestation", Attack, Lesser, 1},
-    {"FuryExternalization", "Fury Externalization", "Fury Externalization", Attack, Lesser, 2},
-    {"RageMaterialization", "Rage Materialization", "Rage Materialization", Attack, Lesser, 3},
-    {"WrathIncarnation", "Wrath Incarnation", "Wrath Incarnation", Attack, Lesser, 4},
-    {"FrenzyEmbodiment", "Frenzy Embodiment", "Frenzy Embodiment", Attack, Greater, 5},
-    {"EnmityPersonification", "Enmity Personification", "Enmity Personification", Attack, Greater,
-     6},
-    {"MetaphysicalDemon", "Metaphysical Demon", "Metaphysical Demon", Attack, Greater, 7},
-    {"BiazuTheVile", "Biazu The Vile", "Biazu the Vile", Attack, SL, 8},
-    {"UrolokTheRotten", "Urolok The Rotten", "Urolok the Rotten", Attack, SL, 9},
-    {"EttuTheCursed", "Ettu The Cursed", "Ettu the Cursed", Attack, SL, 10},
-    {"ZhokTheAbomination", "Zhok The Abomination", "Zhok the Abomination", Attack, SL, 11},
+// Each role's types from the top of its Options column down; the catalogue is the six runs
+// one after another.
+constexpr std::array kAttackTypes = {
+    "Anger Manifestation", "Fury Externalization",   "Rage Materialization", "Wrath Incarnation",
+    "Frenzy Embodiment",   "Enmity Personification", "Metaphysical Demon",   "Biazu The Vile",
+    "Urolok The Rotten",   "Ettu The Cursed",        "Zhok The Abomination"};
+constexpr std::array kHealTypes = {
+    "Medinos",         "Salvinous", "Valentyia",         "Sanoo",     "Restite",
+    "The Vivificator", "Altumus",   "Curatem The Grand", "Belamorte", "Mortificant The Eternal"};
+constexpr std::array kMezzTypes = {"Distracting Sphere",
+                                   "Deranged Mindreaver",
+                                   "Absuum",
+                                   "Ignatus Mind Clouder",
+                                   "Demenus",
+                                   "Duoco",
+                                   "Distral",
+                                   "Confane",
+                                   "Balbuto The Gibberer",
+                                   "Tumulten"};
+constexpr std::array kEngyTypes = {
+    "Engineer Automaton I",   "Engineer Automaton II",  "Engineer Android I",
+    "Engineer Android II",    "Engineer Gladiatorbot",  "Engineer Guardbot",
+    "Engineer Warbot",        "Engineer Warmachine",    "Engineer Wardroid",
+    "Engineer Slayerdroid I", "Engineer Slayerdroid II"};
+constexpr std::array kMechdogTypes = {"Predator M-30", "Upgraded Predator M-30",
+                                      "Advanced Predator M-30", "Semi-Sentient Predator M-30",
+                                      "Military-Grade Predator M-30"};
+constexpr std::array kCratTypes = {
+    "Bureaucrat Worker",        "Bureaucrat Helper", "Bureaucrat Attendant",
+    "Bureaucrat Assistant",     "Bureaucrat Aide",   "Bureaucrat Secretary",
+    "Bureaucrat Administrator", "Bureaucrat Minion", "Bureaucrat Bodyguard"};
 
-    {"Medinos", "Medinos", "Medinos", Heal, Lesser, 1},
-    {"Salvinous", "Salvinous", "Salvinous", Heal, Lesser, 2},
-    {"Valentyia", "Valentyia", "Valentyia", Heal, Lesser, 3},
-    {"Sanoo", "Sanoo", "Sanoo", Heal, Midrange, 4},
-    {"Restite", "Restite", "Restite", Heal, Midrange, 5},
-    {"TheVivificator", "The Vivificator", "The Vivificator", Heal, Midrange, 6},
-    {"Altumus", "Altumus", "Altumus", Heal, Greater, 7},
-    {"CuratemTheGrand", "Curatem The Grand", "Curatem The Grand", Heal, Greater, 8},
-    {"Belamorte", "Belamorte", "Belamorte", Heal, Greater, 9},
-    {"MortificantTheEternal", "Mortificant The Eternal", "Mortificant The Eternal", Heal, Greater,
-     10},
-
-    {"DistractingSphere", "Distracting Sphere", "Distracting Sphere", Mezz, Lesser, 1},
-    {"DerangedMindreaver", "Deranged Mindreaver", "Deranged Mindreaver", Mezz, Lesser, 2},
-    {"Absuum", "Absuum", "Absuum", Mezz, Lesser, 3},
-    {"IgnatusMindClouder", "Ignatus Mind Clouder", "Ignatus Mind-Clouder", Mezz, Midrange, 4},
-    {"Demenus", "Demenus", "Demenus", Mezz, Midrange, 5},
-    {"Duoco", "Duoco", "Duoco", Mezz, Midrange, 6},
-    {"Distral", "Distral", "Distral", Mezz, Midrange, 7},
-    {"Confane", "Confane", "Confane", Mezz, Greater, 8},
-    {"BalbutoTheGibberer", "Balbuto The Gibberer", "Balbuto The Gibberer", Mezz, Greater, 9},
-    {"Tumulten", "Tumulten", "Tumulten", Mezz, Greater, 10},
-
-    {"EngineerAutomatonI", "Engineer Automaton I", "Engineer Automaton I", Engy, Lesser, 1},
-    {"EngineerAutomatonII", "Engineer Automaton II", "Engineer Automaton II", Engy, Lesser, 2},
-    {"EngineerAndroidI", "Engineer Android I", "Engineer Android I", Engy, Lesser, 3},
-    {"EngineerAndroidII", "Engineer Android II", "Engineer Android II", Engy, Lesser, 4},
-    {"EngineerGladiatorbot", "Engineer Gladiatorbot", "Engineer Gladiatorbot", Engy, Midrange, 5},
-    {"EngineerGuardbot", "Engineer Guardbot", "Engineer Guardbot", Engy, Midrange, 6},
-    {"EngineerWarbot", "Engineer Warbot", "Engineer Warbot", Engy, Midrange, 7},
-    {"EngineerWarmachine", "Engineer Warmachine", "Engineer Warmachine", Engy, Midrange, 8},
-    {"EngineerWardroid", "Engineer Wardroid", "Engineer Wardroid", Engy, Greater, 9},
-    {"EngineerSlayerdroidI", "Engineer Slayerdroid I", "Engineer Slayerdroid I", Engy, Greater, 10},
-    {"EngineerSlayerdroidII", "Engineer Slayerdroid II", "Engineer Slayerdroid II", Engy, Greater,
-     11},
-
-    {"PredatorM30", "Predator M-30", "Predator M-30", Mechdog, All, 1},
-    {"UpgradedPredatorM30", "Upgraded Predator M-30", "Upgraded Predator M-30", Mechdog, All, 2},
-    {"AdvancedPredatorM30", "Advanced Predator M-30", "Advanced Predator M-30", Mechdog, All, 3},
-    {"SemiSentientPredatorM30", "Semi-Sentient Predator M-30", "Semi-Sentient Predator M-30",
-     Mechdog, All, 4},
-    {"MilitaryGradePredatorM30", "Military-Grade Predator M-30", "Military-Grade Predator M-30",
-     Mechdog, All, 5},
-
-    {"BureaucratWorker", "Bureaucrat Worker", "Bureaucrat Worker", Crat, Lesser, 1},
-    {"BureaucratHelper", "Bureaucrat Helper", "Bureaucrat Helper", Crat, Lesser, 2},
-    {"BureaucratAttendant", "Bureaucrat Attendant", "Bureaucrat Attendant", Crat, Lesser, 3},
-    {"BureaucratAssistant", "Bureaucrat Assistant", "Bureaucrat Assistant", Crat, Midrange, 4},
-    {"BureaucratAide", "Bureaucrat Aide", "Bureaucrat Aide", Crat, Midrange, 5},
-    {"BureaucratSecretary", "Bureaucrat Secretary", "Bureaucrat Secretary", Crat, Midrange, 6},
-    {"BureaucratAdministrator", "Bureaucrat Administrator", "Bureaucrat Administrator", Crat,
-     Greater, 7},
-    {"BureaucratMinion", "Bureaucrat Minion", "Bureaucrat Minion", Crat, Greater, 8},
-    {"BureaucratBodyguard", "Bureaucrat Bodyguard", "Bureaucrat Bodyguard", Crat, Greater, 9},
+// Where the game spells a type unlike its Options caption.
+constexpr std::array<std::pair<std::string_view, const char*>, 5> kGameSpellings = {{
+    {"Biazu The Vile", "Biazu the Vile"},
+    {"Urolok The Rotten", "Urolok the Rotten"},
+    {"Ettu The Cursed", "Ettu the Cursed"},
+    {"Zhok The Abomination", "Zhok the Abomination"},
+    {"Ignatus Mind Clouder", "Ignatus Mind-Clouder"},
 }};
 
-// Where each role's run starts in catalogue order, and one past the last role.
-constexpr std::array<int, 7> kRoleStart = {0, 11, 21, 31, 42, 47, 56};
+static_assert(kAttackTypes.size() + kHealTypes.size() + kMezzTypes.size() + kEngyTypes.size() +
+                  kMechdogTypes.size() + kCratTypes.size() ==
+              kPetTypeCount);
 
-constexpr const char* kLesser = "Toggle Lesser Pets";
-constexpr const char* kMidrange = "Toggle Midrange Pets";
-constexpr const char* kGreater = "Toggle Greater Pets";
+constexpr std::array<PetType, kPetTypeCount> kPetTypes = [] {
+    std::array<PetType, kPetTypeCount> types{};
+    std::size_t next = 0;
+    const auto append = [&](PetRole role, std::span<const char* const> captions) {
+        for (const char* caption : captions) {
+            const char* gameSpelling = nullptr;
+            for (const auto& [shown, spelt] : kGameSpellings) {
+                if (shown == caption) {
+                    gameSpelling = spelt;
+                }
+            }
+            types.at(next++) = PetType{caption, gameSpelling, role};
+        }
+    };
+    append(Attack, kAttackTypes);
+    append(Heal, kHealTypes);
+    append(Mezz, kMezzTypes);
+    append(Engy, kEngyTypes);
+    append(Mechdog, kMechdogTypes);
+    append(Crat, kCratTypes);
+    return types;
+}();
 
 // The attack pets' Greater group is decided by its bottom row, Metaphysical Demon (index 6);
 // every other group by its top row.
 constexpr std::array<ToggleGroup, 16> kToggleGroups = {{
-    {"cmdToggleMPALesser", kLesser, Attack, 0, 4, 0},
-    {"cmdToggleMPAGreater", kGreater, Attack, 4, 3, 6},
+    {"cmdToggleMPALesser", "Toggle Lesser Pets", Attack, 0, 4, 0},
+    {"cmdToggleMPAGreater", "Toggle Greater Pets", Attack, 4, 3, 6},
     {"cmdToggleMPASL", "Toggle SL Pets", Attack, 7, 4, 7},
-    {"cmdToggleMPHLesser", kLesser, Heal, 11, 3, 11},
-    {"cmdToggleMPHMidrange", kMidrange, Heal, 14, 3, 14},
-    {"cmdToggleMPHGreater", kGreater, Heal, 17, 4, 17},
-    {"cmdToggleMPMLesser", kLesser, Mezz, 21, 3, 21},
-    {"cmdToggleMPMMidrange", kMidrange, Mezz, 24, 4, 24},
-    {"cmdToggleMPMGreater", kGreater, Mezz, 28, 3, 28},
-    {"cmdToggleEngyLesser", kLesser, Engy, 31, 4, 31},
-    {"cmdToggleEngyMidrange", kMidrange, Engy, 35, 4, 35},
-    {"cmdToggleEngyGreater", kGreater, Engy, 39, 3, 39},
+    {"cmdToggleMPHLesser", "Toggle Lesser Pets", Heal, 11, 3, 11},
+    {"cmdToggleMPHMidrange", "Toggle Midrange Pets", Heal, 14, 3, 14},
+    {"cmdToggleMPHGreater", "Toggle Greater Pets", Heal, 17, 4, 17},
+    {"cmdToggleMPMLesser", "Toggle Lesser Pets", Mezz, 21, 3, 21},
+    {"cmdToggleMPMMidrange", "Toggle Midrange Pets", Mezz, 24, 4, 24},
+    {"cmdToggleMPMGreater", "Toggle Greater Pets", Mezz, 28, 3, 28},
+    {"cmdToggleEngyLesser", "Toggle Lesser Pets", Engy, 31, 4, 31},
+    {"cmdToggleEngyMidrange", "Toggle Midrange Pets", Engy, 35, 4, 35},
+    {"cmdToggleEngyGreater", "Toggle Greater Pets", Engy, 39, 3, 39},
     {"cmdToggleMechdogAll", "Toggle All Mechdogs", Mechdog, 42, 5, 42},
-    {"cmdToggleCratLesser", kLesser, Crat, 47, 3, 47},
-    {"cmdToggleCratMidrange", kMidrange, Crat, 50, 3, 50},
-    {"cmdToggleCratGreater", kGreater, Crat, 53, 3, 53},
+    {"cmdToggleCratLesser", "Toggle Lesser Pets", Crat, 47, 3, 47},
+    {"cmdToggleCratMidrange", "Toggle Midrange Pets", Crat, 50, 3, 50},
+    {"cmdToggleCratGreater", "Toggle Greater Pets", Crat, 53, 3, 53},
 }};
 
 constexpr std::array<PetRole, 3> kMpRoles = {Attack, Heal, Mezz};
@@ -186,10 +180,21 @@ std::size_t petTypeIndex(const PetType& type) {
 }
 
 std::span<const PetType> roleTypes(PetRole role) {
-    const auto r = static_cast<std::size_t>(role);
-    const auto first = static_cast<std::size_t>(kRoleStart[r]);
-    const auto last = static_cast<std::size_t>(kRoleStart[r + 1]);
-    return std::span<const PetType>(kPetTypes).subspan(first, last - first);
+    const auto inRole = [role](const PetType& type) {
+        return type.role == role;
+    };
+    const auto* first = std::find_if(kPetTypes.begin(), kPetTypes.end(), inRole);
+    return {first, std::find_if_not(first, kPetTypes.end(), inRole)};
+}
+
+QString PetType::inGameName() const {
+    return QLatin1String(gameSpelling != nullptr ? gameSpelling : caption);
+}
+
+QString PetType::key() const {
+    QString key = QLatin1String(caption);
+    key.remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
+    return key;
 }
 
 std::span<const ToggleGroup> toggleGroups() {

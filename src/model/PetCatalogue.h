@@ -29,17 +29,18 @@ const char* roleKey(PetRole role);
 Profession roleProfession(PetRole role);
 std::span<const PetRole> professionRoles(Profession profession);
 
-enum class PetGroup { Lesser, Midrange, Greater, SL, All };
-
 struct PetType {
-    const char* key;     // "AngerManifestation"; the Options box is "chkInclude" + key
     const char* caption; // as the Options window shows it
-    // What the game calls the type, which "/pet" commands must match. It differs from the
-    // caption in places ("Biazu the Vile", "Ignatus Mind-Clouder").
-    const char* inGameName;
+    // How the game spells the type where that differs from the caption ("Biazu the Vile",
+    // "Ignatus Mind-Clouder"); nullptr elsewhere.
+    const char* gameSpelling;
     PetRole role;
-    PetGroup group;
-    int row; // from 1 at the top of the role's column
+
+    // What the game calls the type, which "/pet" commands must match.
+    QString inGameName() const;
+    // The caption without spaces and hyphens, "AngerManifestation"; the Options box is
+    // "chkInclude" + key.
+    QString key() const;
 };
 
 inline constexpr int kPetTypeCount = 56;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 
 namespace glimmbar {
 
@@ -27,39 +28,6 @@ constexpr LineSpec name(QString Settings::*member, bool Settings::*remember) {
     return {member, nullptr, remember};
 }
 
-constexpr std::array<LineSpec, kSettingsLineCount> kLines = {{
-    text(&Settings::TitleString),
-    text(&Settings::TitleVersion),
-    text(&Settings::ScriptsDirName),
-    text(&Settings::LastModeUsedMEC),
-    text(&Settings::NewHealPetDelay),
-    flag(&Settings::RememberAttack),
-    name(&Settings::AttackPetName, &Settings::RememberAttack),
-    flag(&Settings::RememberHeal),
-    name(&Settings::HealPetName, &Settings::RememberHeal),
-    flag(&Settings::RememberMezz),
-    name(&Settings::MezzPetName, &Settings::RememberMezz),
-    flag(&Settings::RememberEngy),
-    name(&Settings::EngyPetName, &Settings::RememberEngy),
-    flag(&Settings::RememberMechdog),
-    name(&Settings::MechdogPetName, &Settings::RememberMechdog),
-    flag(&Settings::RememberCrat),
-    name(&Settings::CratPetName, &Settings::RememberCrat),
-    text(&Settings::Naming),
-    text(&Settings::Attack),
-    text(&Settings::Heal),
-    text(&Settings::Healme),
-    text(&Settings::Mezz),
-    text(&Settings::Behind),
-    text(&Settings::MezzBehind),
-    text(&Settings::MPAttackAnnounce),
-    text(&Settings::MPHealAnnounce),
-    text(&Settings::MPMezzAnnounce),
-    text(&Settings::EngyAnnounce),
-    text(&Settings::CratAnnounce),
-    flag(&Settings::FollowOrBehind),
-}};
-
 // The name and remember fields of each pet role, in role order.
 struct RoleFields {
     QString Settings::*name;
@@ -73,6 +41,34 @@ constexpr std::array<RoleFields, 6> kRoleFields = {{
     {&Settings::MechdogPetName, &Settings::RememberMechdog},
     {&Settings::CratPetName, &Settings::RememberCrat},
 }};
+
+// Five text lines, each pet role's remember flag and name, twelve more text lines and the
+// follow flag.
+constexpr std::array<LineSpec, kSettingsLineCount> kLines = [] {
+    std::array<LineSpec, kSettingsLineCount> lines{};
+    std::size_t next = 0;
+    for (const auto member :
+         {&Settings::TitleString, &Settings::TitleVersion, &Settings::ScriptsDirName,
+          &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
+        lines.at(next++) = text(member);
+    }
+    for (const RoleFields& role : kRoleFields) {
+        lines.at(next++) = flag(role.remember);
+        lines.at(next++) = name(role.name, role.remember);
+    }
+    for (const auto member :
+         {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme, &Settings::Mezz,
+          &Settings::Behind, &Settings::MezzBehind, &Settings::MPAttackAnnounce,
+          &Settings::MPHealAnnounce, &Settings::MPMezzAnnounce, &Settings::EngyAnnounce,
+          &Settings::CratAnnounce}) {
+        lines.at(next++) = text(member);
+    }
+    lines.at(next++) = flag(&Settings::FollowOrBehind);
+    if (next != lines.size()) {
+        throw std::logic_error("a line of glimmbar.cfg without a field"); // fails the build
+    }
+    return lines;
+}();
 
 const RoleFields& roleFields(PetRole role) {
     return kRoleFields[static_cast<std::size_t>(role)];

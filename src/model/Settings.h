@@ -58,25 +58,27 @@ enum class SettingsField {
 inline constexpr int kSettingsLineCount = 30;
 
 // The one in-memory record of glimmbar.cfg. Fields are named after the controls that show
-// them.
+// them; the file's line order is SettingsField's.
 struct Settings {
     QString TitleString;
     QString TitleVersion;
     QString ScriptsDirName;
     QString LastModeUsedMEC;
     QString NewHealPetDelay;
-    bool RememberAttack = false;
+    // Each pet role's name box, and whether the player asked for it to be remembered.
     QString AttackPetName;
-    bool RememberHeal = false;
     QString HealPetName;
-    bool RememberMezz = false;
     QString MezzPetName;
-    bool RememberEngy = false;
     QString EngyPetName;
-    bool RememberMechdog = false;
     QString MechdogPetName;
-    bool RememberCrat = false;
     QString CratPetName;
+    bool RememberAttack = false;
+    bool RememberHeal = false;
+    bool RememberMezz = false;
+    bool RememberEngy = false;
+    bool RememberMechdog = false;
+    bool RememberCrat = false;
+    // The Options window's script names and announcements.
     QString Naming;
     QString Attack;
     QString Heal;

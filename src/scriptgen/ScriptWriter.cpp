@@ -42,7 +42,7 @@ QStringList namingLines(const CreateSnapshot& snapshot) {
                 continue;
             }
             // The blank before the line end is part of every rename line the game has seen.
-            lines.append(QStringLiteral("/pet ") + quoted(QLatin1String(type.inGameName)) +
+            lines.append(QStringLiteral("/pet ") + quoted(type.inGameName()) +
                          QStringLiteral(" rename ") + quoted(name) + QLatin1Char(' '));
         }
     }

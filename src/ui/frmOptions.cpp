@@ -213,7 +213,7 @@ QLayout* frmOptions::buildRoleColumn(PetRole role) {
     auto* column = new QVBoxLayout;
     for (const PetType& type : roleTypes(role)) {
         auto* box = new QCheckBox(text(type.caption));
-        box->setObjectName(QStringLiteral("chkInclude") + text(type.key));
+        box->setObjectName(QStringLiteral("chkInclude") + type.key());
         column->addWidget(box);
         m_include[petTypeIndex(type)] = box;
     }

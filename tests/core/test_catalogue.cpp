@@ -22,7 +22,7 @@ QList<QStringList> table(const char* name) {
 }
 
 QString keyAt(int index) {
-    return QLatin1String(petTypes()[static_cast<std::size_t>(index)].key);
+    return petTypes()[static_cast<std::size_t>(index)].key();
 }
 
 } // namespace
@@ -34,14 +34,21 @@ private slots:
     void petTypesInCatalogueOrder() {
         const QList<QStringList> rows = table("catalogue.txt");
         QCOMPARE(rows.size(), static_cast<qsizetype>(petTypes().size()));
-        const QStringList groups = {"Lesser", "Midrange", "Greater", "SL", "All"};
         for (std::size_t i = 0; i < petTypes().size(); ++i) {
             const PetType& t = petTypes()[i];
-            QCOMPARE((QStringList{t.key, t.caption, t.inGameName, roleKey(t.role),
-                                  groups[static_cast<int>(t.group)], QString::number(t.row)}),
+            QCOMPARE((QStringList{t.key(), t.caption, t.inGameName(), roleKey(t.role)}),
                      rows[static_cast<qsizetype>(i)]);
             QCOMPARE(petTypeIndex(t), i);
         }
+        // Each role's run, one after another, is the whole catalogue.
+        std::size_t next = 0;
+        for (const PetRole role : kAllRoles) {
+            for (const PetType& t : roleTypes(role)) {
+                QCOMPARE(t.role, role);
+                QCOMPARE(petTypeIndex(t), next++);
+            }
+        }
+        QCOMPARE(next, petTypes().size());
     }
 
     // A toggle button's deciding member alone decides: ticked, the whole group is cleared;

@@ -47,7 +47,7 @@ CreateSnapshot snapshotFrom(const QString& inputFile) {
     selection.include.fill(true);
     for (const PetType& type : petTypes()) {
         selection.include[petTypeIndex(type)] =
-            !in.value("exclude").split(' ').contains(QLatin1String(type.key));
+            !in.value("exclude").split(' ').contains(type.key());
     }
     return {s, selection};
 }

@@ -63,12 +63,10 @@ static QStringList cutCaptions(const QWidget& window, int points) {
     return cut;
 }
 
-class TestCaptions : public QObject {
+class TestCaptions : public GuiTest {
     Q_OBJECT
 
 private slots:
-    void init() { failOnQtWarnings(); }
-
     void everyCaptionFitsItsControl() {
         const QFont before = QApplication::font();
         QCoreApplication::setApplicationVersion("1.05.03");

@@ -67,13 +67,10 @@ struct Program {
 
 } // namespace
 
-class TestFrmBrowseFolder : public QObject {
+class TestFrmBrowseFolder : public GuiTest {
     Q_OBJECT
 
 private slots:
-    void init() { failOnQtWarnings(); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
-
     // The games found are listed; arrows and Enter pick one, Browse… is still there. Every
     // control is named for a screen reader with the words beside it; closing the naming
     // window ends the program.

@@ -37,13 +37,10 @@ QString prompt(const char* skill) {
 
 } // namespace
 
-class TestFrmCalculate : public QObject {
+class TestFrmCalculate : public GuiTest {
     Q_OBJECT
 
 private slots:
-    void init() { failOnQtWarnings(); }
-    void cleanup() { QTRY_COMPARE(QApplication::topLevelWidgets().size(), 0); }
-
     // Tab, arrows, an access key and Enter, as an Engineer would; then a missing table.
     void anEngineerCalculatesAMechdog() {
         TestFolder folder;

@@ -82,13 +82,10 @@ struct OpenWindow {
 
 } // namespace
 
-class TestFrmNamingScreen : public QObject {
+class TestFrmNamingScreen : public GuiTest {
     Q_OBJECT
 
 private slots:
-    void init() { failOnQtWarnings(); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
-
     // Remembered names come back only for the flag "1"; every way of picking a profession (the
     // stored one, an access key, a screen reader's toggle, a program) shows its rows and points
     // the colour buttons at its first box.

@@ -68,13 +68,10 @@ struct Fixture {
 
 } // namespace
 
-class TestFrmOptions : public QObject {
+class TestFrmOptions : public GuiTest {
     Q_OBJECT
 
 private slots:
-    void init() { failOnQtWarnings(); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
-
     // Enter presses no button, Ctrl+Tab steps through the tabs and wraps, Ctrl+Shift+Tab goes
     // nowhere; Cancel, Esc and the close box store nothing, and the next opening shows the
     // stored values again.

@@ -4,7 +4,7 @@
 # menu), keeps its settings in the per-user folder while a build-folder copy keeps them where
 # it is started.
 #   cmake -DBUILD_DIR=... -DWORK=... -DAPP_ID=... -DPET_TABLES=.../data/pet-tables.tsv
-#         -DDESKTOP_VALIDATE=... -DAPPSTREAMCLI=... -DBUILD_PROGRAM=... -P check_install.cmake
+#         -DDESKTOP_FILE_VALIDATE=... -DAPPSTREAMCLI=... -DBUILD_PROGRAM=... -P check_install.cmake
 
 function(fail)
     message(FATAL_ERROR "${ARGN}")
@@ -24,7 +24,7 @@ run_checked(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 set(desktop ${prefix}/share/applications/${APP_ID}.desktop)
 set(metainfo ${prefix}/share/metainfo/${APP_ID}.metainfo.xml)
-run_checked(${DESKTOP_VALIDATE} ${desktop})
+run_checked(${DESKTOP_FILE_VALIDATE} ${desktop})
 run_checked(${APPSTREAMCLI} validate --no-net ${metainfo})
 
 # Every calculator data file listed in data/pet-tables.tsv (second column).
