@@ -88,9 +88,12 @@ class TestFrmNamingScreen : public GuiTest {
 private slots:
     // Remembered names come back only for the flag "1"; every way of picking a profession (the
     // stored one, an access key, a screen reader's toggle, a program) shows its rows and points
-    // the colour buttons at its first box.
+    // the colour buttons at its first box. Every row has its picture.
     void professionsShowTheirRowsHoweverTheyArePicked() {
         OpenWindow open({{4, "Bureaucrat"}, {6, " 1"}, {7, "Lost"}, {16, "1"}, {17, "Droid"}});
+        for (const char* picture : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6"}) {
+            QCOMPARE(open.find<QLabel>(picture)->pixmap().size(), QSize(32, 32));
+        }
         QCOMPARE(open.shownBoxes(), QString("Crat"));
         QCOMPARE(open.box("Crat")->text(), QString("Droid"));
         QVERIFY(open.find<QAbstractButton>("chkRememberCrat")->isChecked());
