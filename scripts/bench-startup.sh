@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of Glimmbar beside a minimal Qt Widgets program that shows one
 # empty window, both release builds, each started RUNS times (default 15) under Xvfb until its
-# first window is drawn. Prints the medians and the ratios.
+# first window is drawn, the two taking turns so that anything else the machine does weighs on
+# both alike. Prints the medians and the ratios.
 #   scripts/bench-startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,14 +25,12 @@ mkdir -p "$work/game/scripts" "$work/game/cd_image/text/help"
 touch "$work/game/anarchy.exe"
 cp data/*.txt "$work/"
 
-measure() { # program -> "milliseconds kilobytes" per run
-    for _ in $(seq "$runs"); do
-        local start end kib
-        start=$EPOCHREALTIME
-        kib=$(cd "$work" && /usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -n 1)
-        end=$EPOCHREALTIME
-        awk -v s="$start" -v e="$end" -v k="$kib" 'BEGIN {printf "%.1f %s\n", (e - s) * 1000, k}'
-    done
+measure() { # program -> "milliseconds kilobytes" of one run
+    local start end kib
+    start=$EPOCHREALTIME
+    kib=$(cd "$work" && /usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -n 1)
+    end=$EPOCHREALTIME
+    awk -v s="$start" -v e="$end" -v k="$kib" 'BEGIN {printf "%.1f %s\n", (e - s) * 1000, k}'
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
@@ -41,8 +40,10 @@ bin=$PWD/build/release/app
 (cd "$work" && "$bin/glimmbar" >/dev/null 2>&1 || true)
 sed -i "3s|.*|$work/game\\\\scripts\\\\\r|" "$work/glimmbar.cfg"
 
-measure "$bin/glimmbar" >"$work/glimmbar.txt"
-measure "$bin/minimal_window" >"$work/minimal.txt"
+for _ in $(seq "$runs"); do
+    measure "$bin/glimmbar" >>"$work/glimmbar.txt"
+    measure "$bin/minimal_window" >>"$work/minimal.txt"
+done
 
 g_time=$(cut -d' ' -f1 "$work/glimmbar.txt" | median)
 m_time=$(cut -d' ' -f1 "$work/minimal.txt" | median)
