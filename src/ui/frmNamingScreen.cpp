@@ -267,6 +267,10 @@ void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
     constexpr int kGap = 8;
     constexpr int kToggleTop = 204;
 
+    m_textOrColors = new QPushButton(kShowColours, this);
+    m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
+    connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::switchColourFaces);
+
     // The buttons are 57 pixels wide for the 8-point font and grow with the font. A font whose
     // colour names run wider widens the block inside the window first, so one wide caption does
     // not stretch the whole window; only a block as wide as the window widens it.
@@ -287,10 +291,7 @@ void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
         static_cast<int>(std::ceil(captionNeed / layout.widthScale())), 57, kWidestButton);
     const int blockLeft = (kWindowWidth - (6 * buttonWidth + 5 * kGap)) / 2;
 
-    m_textOrColors = new QPushButton(kShowColours, this);
-    m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
     add(layout, m_textOrColors, (kWindowWidth - 233) / 2, kToggleTop, 233, 25);
-    connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::switchColourFaces);
 
     for (std::size_t i = 0; i < m_colourButtons.size(); ++i) {
         const int column = static_cast<int>(i % 6);
