@@ -1,6 +1,7 @@
 #include "GameFinder.h"
 
 #include "FileLayer.h"
+#include "GameFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,11 +73,11 @@ QString folderText(const QString& path) {
 
 bool holdsGame(const QString& folder) {
     const QDir dir(folder);
-    if (QFileInfo(dir.filePath(QStringLiteral("anarchy.exe"))).isFile()) {
+    if (QFileInfo(dir.filePath(kGameProgramName)).isFile()) {
         return true;
     }
     // QDir's name filters ignore letter case.
-    return dir.exists() && !dir.entryList({QStringLiteral("anarchy.exe")}, QDir::Files).isEmpty();
+    return dir.exists() && !dir.entryList({kGameProgramName}, QDir::Files).isEmpty();
 }
 
 class Search {
@@ -88,11 +89,7 @@ public:
         if (path.isEmpty()) {
             return;
         }
-#ifdef Q_OS_WIN
-        const QString located = path;
-#else
         const QString located = nativePath(path);
-#endif
         if (!holdsGame(located)) {
             return;
         }
