@@ -11,10 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Settings first = Settings::defaults();
     FUZZ_CHECK(LoadSettings(first));
-    const QStringList lines = readTextLines(kSettingsFileName).value();
-    FUZZ_CHECK(ReadScriptsDirName() == lines.value(2));
-    if (lines.size() >= 3) {
-        FUZZ_CHECK(first.ScriptsDirName == lines[2]);
+    TextReader reader(kSettingsFileName);
+    reader.skipLine();
+    reader.skipLine();
+    if (const std::optional<QString> third = reader.readLine()) {
+        FUZZ_CHECK(first.ScriptsDirName == *third);
     }
 
     FUZZ_CHECK(SaveSettings(first));

@@ -106,8 +106,8 @@ QChar firstUnencodable(const QString& text) {
     return {};
 }
 
-bool canEncodeWindows1252(const QString& text) {
-    return firstUnencodable(text).isNull();
+QString shownPath(const QString& gamePath) {
+    return QDir::toNativeSeparators(QDir::cleanPath(nativePath(gamePath)));
 }
 
 QString nativePath(const QString& gamePath) {
@@ -208,18 +208,6 @@ std::optional<QString> TextReader::readLine() {
 
 bool TextReader::skipLine() {
     return readLine().has_value();
-}
-
-std::optional<QStringList> readTextLines(const QString& gamePath) {
-    TextReader reader(gamePath);
-    if (!reader.isOpen()) {
-        return std::nullopt;
-    }
-    QStringList lines;
-    while (auto line = reader.readLine()) {
-        lines.append(*line);
-    }
-    return lines;
 }
 
 QByteArray encodeLines(const QStringList& lines) {

@@ -18,10 +18,9 @@ namespace glimmbar {
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the code points of the same number, so reading a
 // file and writing it back gives the same bytes.
 QString decodeWindows1252(const QByteArray& bytes);
-// Characters that have no byte in the code page are written as '?'; use canEncodeWindows1252()
-// first where that would be wrong.
+// Characters that have no byte in the code page are written as '?'; look for them with
+// firstUnencodable() first where that would be wrong.
 QByteArray encodeWindows1252(const QString& text);
-bool canEncodeWindows1252(const QString& text);
 // The first character that has no byte in the code page, or a null QChar.
 QChar firstUnencodable(const QString& text);
 
@@ -34,6 +33,10 @@ QChar firstUnencodable(const QString& text);
 // the Windows build running under Wine) is the Linux path it names; other drive letters are
 // kept as they are.
 QString nativePath(const QString& gamePath);
+
+// A game path the way the player's file manager shows it: the platform's own path, without
+// the doubled separator or the climb through "..".
+QString shownPath(const QString& gamePath);
 
 // Whether a file / a folder exists at a game path. Never fails: whatever cannot be tested
 // counts as absent.
@@ -62,9 +65,6 @@ private:
     struct Impl;
     Impl* m_impl;
 };
-
-// Every line of a file, or nullopt when it cannot be opened.
-std::optional<QStringList> readTextLines(const QString& gamePath);
 
 struct WriteResult {
     bool ok = true;

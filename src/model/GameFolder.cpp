@@ -1,5 +1,6 @@
 #include "GameFolder.h"
 
+#include "FileFit.h"
 #include "FileLayer.h"
 
 #include <QDir>
@@ -31,7 +32,21 @@ bool gameFoundAbove(const QString& scriptsDir) {
     return !scriptsDir.isEmpty() && FExists(gameProgramAbove(scriptsDir));
 }
 
+std::optional<Message> gameFolderRefusal(const QString& gameFolder) {
+    const QString misfit = misfitInLine(scriptsFolderOf(gameFolder));
+    if (misfit.isEmpty()) {
+        return std::nullopt;
+    }
+    return folderMessage(cannotHoldSentence(QStringLiteral("The path of the folder ") +
+                                                QLatin1Char('"') + gameFolder + QLatin1Char('"'),
+                                            misfit, TextFile::Settings) +
+                         QLatin1Char(' ') + kWesternFolderAdvice);
+}
+
 std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings) {
+    if (std::optional<Message> refused = gameFolderRefusal(gameFolder)) {
+        return refused;
+    }
     const QString scriptsDir = scriptsFolderOf(gameFolder);
     // The folder is made before it is stored, so the settings never name a scripts folder
     // that the program could not create.

@@ -17,6 +17,14 @@ namespace glimmbar {
 // The game's program, in the installation folder; any letter case counts.
 inline const QString kGameProgramName = QStringLiteral("anarchy.exe");
 
+// The in-game help file Create Files writes into the game's help folder.
+inline const QString kHelpFileName = QStringLiteral("glimmbarhelp.txt");
+
+// What a player whose game folder glimmbar.cfg cannot hold is told to do.
+inline const QString kWesternFolderAdvice =
+    QStringLiteral("Install or move the game into a folder whose path uses Western European "
+                   "letters only, and choose that folder.");
+
 // The scripts folder of a game folder: "<folder>\scripts\".
 QString scriptsFolderOf(const QString& gameFolder);
 // The game's program and its help folder, named from a stored scripts folder.
@@ -27,11 +35,17 @@ QString helpFolderAbove(const QString& scriptsDir);
 // without its closing backslash names no such file.
 bool gameFoundAbove(const QString& scriptsDir);
 
+// Why `gameFolder` cannot be stored as the game (its scripts folder's path holds what
+// glimmbar.cfg cannot hold, so it would come back as another path), or nullopt when it can.
+// The welcome window shows such a found installation as one that cannot be used.
+std::optional<Message> gameFolderRefusal(const QString& gameFolder);
+
 // Stores `gameFolder` (as the folder dialog or the list of installations gave it) as the
 // game: makes its scripts folder when missing (only that last level), then rewrites line 3 of
 // the settings file and sets `settings.ScriptsDirName`. The folder is not checked for the
-// game. Nothing is stored when the folder cannot be made or the file cannot be saved; the
-// message to show is returned instead.
+// game. Nothing is stored (and no folder made) when gameFolderRefusal refuses it; nothing is
+// stored when the folder cannot be made or the file cannot be saved. The message to show is
+// returned instead.
 std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings);
 
 } // namespace glimmbar

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "FileFit.h"
+
 #include <QDir>
 
 #include <array>
@@ -127,12 +129,25 @@ constexpr std::array<OptionsText, 13> kOptionsTexts = {{
 }};
 constexpr std::size_t kScriptNameCount = 7;
 
+// Line 1 as the program writes it. Line 2, "V1.5.1", is the version of this file's layout,
+// not of the program (which is 1.5.3): the layout has not changed since that version.
+const QString kSettingsHeader = QStringLiteral("Glimmbar Config File");
+const QString kSettingsLayoutVersion = QStringLiteral("V1.5.1");
+
+const QString kOptionsNotSaved = QStringLiteral(" Change it, then press Ok again. Your options "
+                                                "were not saved.");
+
+QString tabWords(OptionsTab tab) {
+    return tab == OptionsTab::Scripting ? QStringLiteral("Scripting Options")
+                                        : QStringLiteral("Pet Announcements");
+}
+
 } // namespace
 
 Settings Settings::defaults() {
     Settings s;
-    s.TitleString = QStringLiteral("Glimmbar Config File");
-    s.TitleVersion = QStringLiteral("V1.5.1");
+    s.TitleString = kSettingsHeader;
+    s.TitleVersion = kSettingsLayoutVersion;
     s.ScriptsDirName = kNoScriptsDir;
     s.LastModeUsedMEC = QStringLiteral("MP");
     s.NewHealPetDelay = QStringLiteral("0");
@@ -146,6 +161,9 @@ Settings Settings::defaults() {
     return s;
 }
 
+QString Settings::*Settings::petNameField(PetRole role) {
+    return roleFields(role).name;
+}
 QString& Settings::petName(PetRole role) {
     return this->*roleFields(role).name;
 }
@@ -168,6 +186,19 @@ QString Settings::lineText(SettingsField field) const {
         return kForgottenName;
     }
     return this->*s.text;
+}
+
+std::vector<QString Settings::*> Settings::typedLines() const {
+    std::vector<QString Settings::*> fields;
+    for (int i = static_cast<int>(SettingsField::ScriptsDirName); i < kSettingsLineCount; ++i) {
+        const LineSpec& s = spec(static_cast<SettingsField>(i));
+        const bool forgotten = s.rememberedBy != nullptr && !(this->*s.rememberedBy);
+        if (s.text != nullptr && !forgotten &&
+            i != static_cast<int>(SettingsField::LastModeUsedMEC)) {
+            fields.push_back(s.text);
+        }
+    }
+    return fields;
 }
 
 QStringList Settings::lines() const {
@@ -229,14 +260,6 @@ WriteResult CreateDefaultSettings(const QString& file) {
     return SaveSettings(Settings::defaults(), file);
 }
 
-QString ReadScriptsDirName(const QString& file) {
-    TextReader reader(file);
-    if (!reader.skipLine() || !reader.skipLine()) {
-        return {};
-    }
-    return reader.readLine().value_or(QString());
-}
-
 std::span<const OptionsText> optionsTexts() {
     return kOptionsTexts;
 }
@@ -245,10 +268,38 @@ std::span<const OptionsText> scriptNames() {
     return optionsTexts().first(kScriptNameCount);
 }
 
-std::optional<Message> SaveOptions(const Settings& shown, const PetSelection& shownSelection,
-                                   Settings& settings, PetSelection& selection) {
+const OptionsText* optionsText(QString Settings::*field) {
+    for (const OptionsText& text : kOptionsTexts) {
+        if (text.field == field) {
+            return &text;
+        }
+    }
+    return nullptr;
+}
+
+QString optionsBoxWords(const OptionsText& text) {
+    return QStringLiteral("The box \"") + QLatin1String(text.caption) + QLatin1Char('"');
+}
+
+QString optionsTabWords(const OptionsText& text) {
+    return QStringLiteral("on the ") + tabWords(text.tab) +
+           QStringLiteral(" tab of the Options window");
+}
+
+std::optional<OptionsNotSaved> SaveOptions(const Settings& shown,
+                                           const PetSelection& shownSelection, Settings& settings,
+                                           PetSelection& selection) {
+    for (const OptionsText& text : kOptionsTexts) {
+        if (const QString misfit = misfitInLine(shown.*text.field); !misfit.isEmpty()) {
+            return OptionsNotSaved{
+                {cannotHoldSentence(optionsBoxWords(text), misfit, TextFile::Settings) +
+                     kOptionsNotSaved,
+                 kProgramTitle, MessageIcon::Critical},
+                &text};
+        }
+    }
     Settings values = shown;
-    values.TitleString = QStringLiteral("Glimmbar Config File");
+    values.TitleString = kSettingsHeader;
     std::vector<SettingsField> fields = {SettingsField::TitleString, SettingsField::FollowOrBehind};
     for (const OptionsText& text : kOptionsTexts) {
         fields.push_back(text.line);
@@ -258,12 +309,12 @@ std::optional<Message> SaveOptions(const Settings& shown, const PetSelection& sh
         result = SavePetSelection(shownSelection);
     }
     if (!result) {
-        return Message{
+        return OptionsNotSaved{Message{
             QStringLiteral("Glimmbar could not save your options to \"%1\" in the "
                            "folder \"%2\":\n\n%3\n\nYour changes are still in the "
                            "Options window.")
                 .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
-            kProgramTitle, MessageIcon::Critical};
+            kProgramTitle, MessageIcon::Critical}};
     }
     selection = shownSelection;
     return std::nullopt;

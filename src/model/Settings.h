@@ -96,6 +96,8 @@ struct Settings {
     // What a first start writes.
     static Settings defaults();
 
+    // The field of one pet role's name.
+    static QString Settings::*petNameField(PetRole role);
     // The pet name and the Remember Name flag of one pet role.
     QString& petName(PetRole role);
     const QString& petName(PetRole role) const;
@@ -107,6 +109,10 @@ struct Settings {
     QString lineText(SettingsField field) const;
     // All thirty lines as a save writes them.
     QStringList lines() const;
+    // The fields a save writes as typed, in line order: the game folder, the delay, each pet
+    // name that is remembered, the script names and the announcements. The header, version and
+    // profession lines are left out: they come from the file itself or from the program.
+    std::vector<QString Settings::*> typedLines() const;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -126,9 +132,6 @@ WriteResult UpdateSettingsFile(const Settings& values, const std::vector<Setting
 
 WriteResult CreateDefaultSettings(const QString& file = kSettingsFileName);
 
-// Line 3 of the file, or an empty string when the file cannot be read that far.
-QString ReadScriptsDirName(const QString& file = kSettingsFileName);
-
 enum class OptionsTab { Scripting, Announcements };
 
 // One text box of the Options window and the field it holds.
@@ -145,13 +148,28 @@ struct OptionsText {
 std::span<const OptionsText> optionsTexts();
 // The seven script names, the first seven of optionsTexts().
 std::span<const OptionsText> scriptNames();
+// The box that shows a field, or nullptr when no Options text box does.
+const OptionsText* optionsText(QString Settings::*field);
+// How a message names a box, `The box "Name of Pet Naming script"`, and where it stands, "on
+// the Scripting Options tab of the Options window".
+QString optionsBoxWords(const OptionsText& text);
+QString optionsTabWords(const OptionsText& text);
+
+// Why Options OK does not save: the message, and the text box to change when a box's text is
+// the reason.
+struct OptionsNotSaved {
+    Message message;
+    const OptionsText* box = nullptr;
+};
 
 // Options OK: the thirteen texts and the follow flag of `shown` and the include flags of
 // `shownSelection` go into glimmbar.cfg (with the program's own header line; every other line
 // as stored) and petselect.cfg, and into the records `settings` and `selection`. A file that
 // cannot be written stops the save there and leaves its record as it was; the message says
-// which file and why.
-std::optional<Message> SaveOptions(const Settings& shown, const PetSelection& shownSelection,
-                                   Settings& settings, PetSelection& selection);
+// which file and why. A box holding what glimmbar.cfg cannot hold is refused before either
+// file is touched.
+std::optional<OptionsNotSaved> SaveOptions(const Settings& shown,
+                                           const PetSelection& shownSelection, Settings& settings,
+                                           PetSelection& selection);
 
 } // namespace glimmbar

@@ -1,15 +1,20 @@
 // Everything Create Files writes: the pet command scripts in the game's scripts folder, the
-// settings file, the /glimmbar launcher and the in-game help file.
+// settings file, the /glimmbar launcher and the in-game help file. The writer plans the run as
+// the exact bytes of each file, with the typed texts each file holds, then writes the plan;
+// what refuses a run is CreateChecks' business.
 #pragma once
 
-#include "model/Messages.h"
+#include "model/FileFit.h"
+#include "model/FileLayer.h"
 #include "model/PetCatalogue.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace glimmbar {
 
@@ -31,21 +36,39 @@ struct CreateSnapshot {
     const std::optional<Profession> profession;
 };
 
-// The launcher script's fixed name, and the help file it shows.
-inline const QString kLauncherScriptName = QStringLiteral("glimmbar");
-inline const QString kHelpFileName = QStringLiteral("glimmbarhelp.txt");
+// How a typed text stands in a planned file, which decides what in it the file cannot hold.
+enum class TextPlace {
+    Line,     // inside a line of the file
+    HelpLink, // inside the quoted command of a help-file link, which a double quote would end
+    FileName, // the file's own name in the scripts folder
+    Delay,    // the heal-pet delay the heal scripts are built from, read as a number
+};
 
-// Game paths of the run's outputs. The stored scripts folder ends in a backslash, so the help
-// folder climbs to the game folder and down into its cd_image\text\help.
-QString scriptPath(const QString& scriptsDir, const QString& scriptName);
-QString helpFolderPath(const QString& scriptsDir);
-QString helpFilePath(const QString& scriptsDir);
+// One typed text of a planned file: the Settings field it comes from and how it stands there.
+struct PlacedText {
+    QString Settings::*field;
+    TextPlace place;
+};
 
-// The writer, once the name checks have passed: first whatever would make the run fail
-// half-way or store something other than what the player typed is looked for, and refused
-// with a message before a single file is touched; then the files are written in order (the
-// run stops at the first that cannot be written, and says so), then the success message.
-// Every message goes to `messages`. True when every file was written.
-bool writeScriptFiles(const CreateSnapshot& snapshot, MessageSink& messages);
+// One file of the run, with the exact bytes it gets and every typed text it holds.
+struct OutputFile {
+    QString gamePath;
+    QByteArray bytes;
+    TextFile kind;
+    std::vector<PlacedText> texts;
+};
+
+// The files of one run, in the order they are written. A file may appear twice (the MP attack
+// script is written first in its general form, then again for the named attack pet), and two
+// script names set to the same text make a later file replace an earlier one. The snapshot's
+// profession must be set.
+std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot);
+
+// Writes the planned files in order and stops at the first one that cannot be written.
+WriteResult writePlannedFiles(const std::vector<OutputFile>& plan);
+
+// The heal-pet delay is a number of milliseconds; only whether it is zero matters ("0.0" is,
+// "-5" is not). nullopt when it is no number at all.
+std::optional<bool> delayIsZero(const QString& delay);
 
 } // namespace glimmbar

@@ -264,19 +264,28 @@ void frmOptions::cmdToggle_Click(const ToggleGroup& group) {
     showFlags(Toggle(group, shownFlags()));
 }
 
-// A save that did not happen must not look like one: the player is told which file and why,
-// and the window stays open with everything still on screen, ready for another OK.
+// A save that did not happen must not look like one: the player is told why, and the window
+// stays open with everything still on screen, ready for another OK. When a box's text is the
+// reason, that box is shown and focused.
 void frmOptions::cmdOK_Click() {
     Settings shown = m_settings;
     PetSelection shownSelection = m_selection;
     applyTo(shown, shownSelection);
-    if (const std::optional<Message> failed =
-            SaveOptions(shown, shownSelection, m_settings, m_selection)) {
-        const ParentWindowScope messagesBelongHere(m_dialogs, this);
-        m_dialogs.showMessage(*failed);
+    const std::optional<OptionsNotSaved> failed =
+        SaveOptions(shown, shownSelection, m_settings, m_selection);
+    if (!failed) {
+        accept();
         return;
     }
-    accept();
+    {
+        const ParentWindowScope messagesBelongHere(m_dialogs, this);
+        m_dialogs.showMessage(failed->message);
+    }
+    if (failed->box != nullptr) {
+        QLineEdit* box = m_text[static_cast<std::size_t>(failed->box - optionsTexts().data())];
+        m_tabs->setCurrentIndex(failed->box->tab == OptionsTab::Scripting ? 0 : 1);
+        box->setFocus();
+    }
 }
 
 IncludeFlags frmOptions::shownFlags() const {

@@ -42,6 +42,14 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The lines of a test's data file (UTF-8, LF or CR LF).
+inline QStringList dataLines(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly | QIODevice::Text)
+               ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+               : QStringList();
+}
+
 // The bytes of lines each ended by CR LF.
 inline QByteArray crlf(std::initializer_list<const char*> lines) {
     QByteArray bytes;

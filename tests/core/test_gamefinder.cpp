@@ -22,7 +22,7 @@ private slots:
         QFETCH(QString, file);
         TestFolder home;
         const QString root = QDir(home.path()).canonicalPath();
-        const QStringList lines = readTextLines(file).value().replaceInStrings("HOME", root);
+        const QStringList lines = dataLines(file).replaceInStrings("HOME", root);
 #ifdef Q_OS_WIN
         const bool windows = true;
 #else

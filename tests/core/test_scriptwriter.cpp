@@ -19,16 +19,9 @@ namespace {
 
 const QString kCases = QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/cases/");
 
-QStringList fileLines(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly)
-               ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-               : QStringList();
-}
-
 CreateSnapshot snapshotFrom(const QString& inputFile) {
     QMap<QString, QString> in;
-    for (const QString& line : fileLines(inputFile)) {
+    for (const QString& line : dataLines(inputFile)) {
         in.insert(line.section(QLatin1Char('='), 0, 0),
                   line.section(QLatin1Char('='), 1).replace(QLatin1String("{LF}"), "\n"));
     }
@@ -79,7 +72,7 @@ private slots:
         }
         const auto expected =
             QFileInfo::exists(dir + "/after") ? folderContents(dir + "/after") : before;
-        const QStringList messages = fileLines(dir + "/messages.txt");
+        const QStringList messages = dataLines(dir + "/messages.txt");
         const CreateSnapshot snapshot = snapshotFrom(dir + "/input.txt");
         for (int run = 1; run <= 2; ++run) {
             RecordingSink sink;

@@ -48,7 +48,6 @@ private slots:
         QVERIFY(isSelection ? LoadPetSelection(selection) && SavePetSelection(selection)
                             : LoadSettings(s) && SaveSettings(s));
         QCOMPARE(folder.read(file), data(name + ".saved"));
-        QCOMPARE(ReadScriptsDirName(), isSelection ? QString() : s.ScriptsDirName);
     }
 
     void firstRunAndUnreadableFiles() {

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -166,6 +167,39 @@ private slots:
         QCOMPARE(f.folder.read(kSettingsFileName), data("options/ok.cfg"));
         QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/ok.sel"));
         QVERIFY(f.settings.LastModeUsedMEC == "MP" && f.selection.include[30]);
+    }
+
+    // options/refused.txt: row name|box|typed text|message. A text glimmbar.cfg cannot hold is
+    // refused on OK: neither file is written, nothing is taken, and the window stays open with
+    // that box shown and focused.
+    void okRefusesWhatTheSettingsFileCannotHold_data() {
+        QTest::addColumn<QStringList>("row");
+        for (const QByteArray& line : data("options/refused.txt").trimmed().split('\n')) {
+            const QStringList row = QString::fromUtf8(line).split(QLatin1Char('|'));
+            QTest::newRow(qPrintable(row[0])) << row;
+        }
+    }
+    void okRefusesWhatTheSettingsFileCannotHold() {
+        QFETCH(QStringList, row);
+        Fixture f;
+        const Settings stored = f.settings;
+        f.open();
+        auto* box = static_cast<QLineEdit*>(f.reach(row[1]));
+        box->clear();
+        // As an input method hands over what the player composed.
+        QInputMethodEvent composed;
+        composed.setCommitString(row[2]);
+        QApplication::sendEvent(box, &composed);
+        f.click(QStringLiteral("chkIncludeTumulten"));
+        f.click(QStringLiteral("cmdOK"));
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages[0].text, row[3]);
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.tabs()->currentWidget(), box->parentWidget());
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(f.folder.read(kSettingsFileName), data("options/stored.cfg"));
+        QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/stored.sel"));
+        QCOMPARE(f.settings, stored);
     }
 };
 

@@ -1,0 +1,261 @@
+#include "CreateChecks.h"
+
+#include "model/GameFolder.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <utility>
+
+namespace glimmbar {
+
+namespace {
+
+void refuse(MessageSink& messages, const QString& text) {
+    messages.showMessage({text, kProgramTitle, MessageIcon::Critical});
+}
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// ---- The names: the profession's rule and the game's name filter ----
+
+// Codes 0 to 26 are the control characters the colour codes are built from (code 16 followed
+// by a colour number of 25 or less), so colour codes never make a name long enough.
+constexpr char16_t kLastUncountedCode = 26;
+constexpr qsizetype kShortestAllowedName = 4;
+
+// True when the name has at least four characters the game's name filter counts; otherwise
+// shows the refusal for the pet of `ParticularPetType` ("attack pet", "healpet", "mezz pet",
+// "robot", "droid").
+bool CheckPetNameLength(const QString& PetNameToCheck, const QString& ParticularPetType,
+                        MessageSink& messages) {
+    const auto counted = std::count_if(PetNameToCheck.begin(), PetNameToCheck.end(),
+                                       [](QChar c) { return c.unicode() > kLastUncountedCode; });
+    if (counted >= kShortestAllowedName) {
+        return true;
+    }
+    refuse(messages, QStringLiteral("Your ") + ParticularPetType +
+                         QStringLiteral(" has a name less than four characters in length.  "
+                                        "Anarchy Online's name filter will not allow your pet "
+                                        "name, so script files cannot be created."));
+    return false;
+}
+
+// A Meta-Physicist needs at least one pet named; an empty name only leaves that pet out.
+// Every name is looked at, so the player sees all short names at once.
+bool checkMp(const Settings& s, MessageSink& messages) {
+    const std::array<std::pair<const QString*, QString>, 3> names = {{
+        {&s.AttackPetName, QStringLiteral("attack pet")},
+        {&s.HealPetName, QStringLiteral("healpet")},
+        {&s.MezzPetName, QStringLiteral("mezz pet")},
+    }};
+    int passed = 0;
+    int empty = 0;
+    for (const auto& [name, roleLabel] : names) {
+        if (name->isEmpty()) {
+            ++passed;
+            ++empty;
+        } else if (CheckPetNameLength(*name, roleLabel, messages)) {
+            ++passed;
+        }
+    }
+    if (empty == 3) {
+        refuse(messages, QStringLiteral("You cannot make the control script files unless you "
+                                        "name at least one pet!"));
+        return false;
+    }
+    return passed == 3;
+}
+
+// The Engineer's robot and the Bureaucrat's droid: one name, required. The Engineer's mech-dog
+// name is not looked at.
+bool checkSingleName(const QString& name, const QString& roleLabel, const QString& missingText,
+                     MessageSink& messages) {
+    if (name.isEmpty()) {
+        refuse(messages, missingText);
+        return false;
+    }
+    return CheckPetNameLength(name, roleLabel, messages);
+}
+
+bool checkNames(Profession profession, const Settings& s, MessageSink& messages) {
+    switch (profession) {
+    case Profession::MP:
+        return checkMp(s, messages);
+    case Profession::Engineer:
+        return checkSingleName(s.EngyPetName, QStringLiteral("robot"),
+                               QStringLiteral("You cannot make the control script files unless "
+                                              "you have a name for your main robot!"),
+                               messages);
+    case Profession::Bureaucrat:
+        return checkSingleName(s.CratPetName, QStringLiteral("droid"),
+                               QStringLiteral("You cannot make the control script files unless "
+                                              "you have a name for your droid!"),
+                               messages);
+    }
+    return false;
+}
+
+// ---- The folders ----
+
+const QString kNothingWritten = QStringLiteral(" No files were created.");
+
+std::optional<QString> folderProblem(const Settings& s) {
+    if (!DirExists(s.ScriptsDirName)) {
+        return QStringLiteral("The game's scripts folder ") + quoted(s.ScriptsDirName) +
+               QStringLiteral(" does not exist. Create it, or if the game has moved, start "
+                              "Glimmbar again and choose the new game folder.");
+    }
+    const QString helpFolder = helpFolderAbove(s.ScriptsDirName);
+    if (!DirExists(helpFolder)) {
+        return QStringLiteral("The game's help folder ") + quoted(shownPath(helpFolder)) +
+               QStringLiteral(" does not exist, so the in-game help file cannot be written. "
+                              "Check that the folder above your scripts folder holds a complete "
+                              "Anarchy Online installation.");
+    }
+    return std::nullopt;
+}
+
+// ---- The typed texts, against each file that holds them ----
+
+// How a message names a typed text and tells the player where to change it.
+struct TextWords {
+    QString subject;
+    QString change;
+};
+
+TextWords wordsFor(QString Settings::*field) {
+    if (const OptionsText* box = optionsText(field)) {
+        return {optionsBoxWords(*box),
+                QStringLiteral("Change it ") + optionsTabWords(*box) + QLatin1Char('.')};
+    }
+    static const std::array<const char*, 6> roleWords = {"your attack pet", "your heal pet",
+                                                         "your mezz pet",   "your robot",
+                                                         "your mech dog",   "your droid"};
+    for (const PetRole role : kAllRoles) {
+        if (Settings::petNameField(role) == field) {
+            return {QStringLiteral("The name of ") +
+                        QLatin1String(roleWords[static_cast<std::size_t>(role)]),
+                    QStringLiteral("Change it in Glimmbar's main window.")};
+        }
+    }
+    return {QStringLiteral("The path of the game's scripts folder"), kWesternFolderAdvice};
+}
+
+// Names Windows keeps for devices, with or without an extension: a script called "con" would
+// talk to the console instead of making a file.
+bool isDeviceName(const QString& name) {
+    QString base = name.section(QLatin1Char('.'), 0, 0);
+    while (base.endsWith(QLatin1Char(' '))) {
+        base.chop(1);
+    }
+    base = base.toUpper();
+    static const QStringList fixed = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                      QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (fixed.contains(base)) {
+        return true;
+    }
+    if (base.size() != 4 ||
+        !(base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))) {
+        return false;
+    }
+    const char16_t digit = base.at(3).unicode();
+    return (digit >= u'1' && digit <= u'9') || digit == u'\u00B9' || digit == u'\u00B2' ||
+           digit == u'\u00B3';
+}
+
+// Why a script name is no file name Windows can create, or an empty string when it is fine.
+QString fileNameProblem(const QString& name) {
+    if (name.isEmpty()) {
+        return QStringLiteral("it is empty");
+    }
+    if (name == QLatin1String(".") || name == QLatin1String("..")) {
+        return QStringLiteral("it names a folder, not a file");
+    }
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    for (const QChar c : name) {
+        if (c.unicode() < 32) {
+            return QStringLiteral("it holds a control character");
+        }
+        if (forbidden.contains(c)) {
+            return QStringLiteral("Windows does not allow the character ") + c +
+                   QStringLiteral(" in file names");
+        }
+    }
+    if (isDeviceName(name)) {
+        return QStringLiteral("Windows keeps that name for a device");
+    }
+    return {};
+}
+
+// What in a text stands in the way where it is placed, as the whole refusal; empty when
+// nothing does. A double quote inside a pet name or an announcement is written as typed: the
+// game reads it, so only the link of the help file, which a quote would end, refuses one.
+QString placementProblem(const QString& text, const PlacedText& placed, TextFile file) {
+    if (placed.place == TextPlace::FileName) {
+        const QString problem = fileNameProblem(text);
+        if (problem.isEmpty()) {
+            return {};
+        }
+        return QStringLiteral("The script name ") + quoted(text) +
+               QStringLiteral(" cannot be used: ") + problem + QStringLiteral(". Change \"") +
+               QLatin1String(optionsText(placed.field)->caption) + QStringLiteral("\" ") +
+               optionsTabWords(*optionsText(placed.field)) + QLatin1Char('.');
+    }
+    if (placed.place == TextPlace::Delay) {
+        if (delayIsZero(text)) {
+            return {};
+        }
+        return QStringLiteral("The heal pet delay ") + quoted(text) +
+               QStringLiteral(" is not a number, so the heal scripts cannot wait for it. Enter "
+                              "the delay in milliseconds (1000 = 1 sec, 0 = no delay) ") +
+               optionsTabWords(*optionsText(placed.field)) + QLatin1Char('.');
+    }
+    QString misfit = misfitInLine(text);
+    if (misfit.isEmpty() && placed.place == TextPlace::HelpLink &&
+        text.contains(QLatin1Char('"'))) {
+        misfit = QStringLiteral("a double quote");
+    }
+    if (misfit.isEmpty()) {
+        return {};
+    }
+    const TextWords words = wordsFor(placed.field);
+    return cannotHoldSentence(words.subject, misfit, file) + QLatin1Char(' ') + words.change;
+}
+
+std::optional<QString> textProblem(const Settings& s, const std::vector<OutputFile>& plan) {
+    for (const OutputFile& file : plan) {
+        for (const PlacedText& placed : file.texts) {
+            if (QString problem = placementProblem(s.*placed.field, placed, file.kind);
+                !problem.isEmpty()) {
+                return problem;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool checkCreateFiles(const CreateSnapshot& snapshot, const std::vector<OutputFile>& plan,
+                      MessageSink& messages) {
+    if (!checkNames(*snapshot.profession, snapshot.settings, messages)) {
+        return false;
+    }
+    std::optional<QString> problem = folderProblem(snapshot.settings);
+    if (!problem) {
+        problem = textProblem(snapshot.settings, plan);
+    }
+    if (problem) {
+        refuse(messages, *problem + kNothingWritten);
+        return false;
+    }
+    return true;
+}
+
+} // namespace glimmbar
