@@ -60,10 +60,21 @@ frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
         m_list->setObjectName(QStringLiteral("lstInstalls"));
         m_list->setAccessibleName(QString(kFoundText).remove(QLatin1Char('&')).chopped(1));
         found->setBuddy(m_list);
+        int firstUsable = -1;
         for (const GameInstall& install : m_installs) {
-            m_list->addItem(QStringLiteral("%1   (%2)").arg(install.folder, install.where));
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1   (%2)").arg(install.folder, install.where), m_list);
+            if (const std::optional<Message> refused = gameFolderRefusal(install.folder)) {
+                // Listed, so the player sees the game was found, but not offered: the message
+                // says why and what to do.
+                item->setText(item->text() + QStringLiteral("   \u2014 cannot be used"));
+                item->setToolTip(refused->text);
+                item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            } else if (firstUsable < 0) {
+                firstUsable = m_list->row(item);
+            }
         }
-        m_list->setCurrentRow(0);
+        m_list->setCurrentRow(firstUsable);
         // Every folder whole, and no more rows than there are installations (up to six).
         const int rows = static_cast<int>(std::min<qsizetype>(m_installs.size(), 6));
         const int frame = 2 * m_list->frameWidth();

@@ -127,6 +127,38 @@ private slots:
         QTRY_VERIFY(program.startup.namingWindow() != nullptr);
     }
 
+    // A game under a folder named in letters glimmbar.cfg cannot hold is listed as one that
+    // cannot be used, and choosing it in the dialog is refused with the reason: nothing is
+    // stored and no scripts folder is made.
+    void aGameWhosePathTheSettingsFileCannotHold() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows finds games through its registry and Program Files, not Lutris prefixes");
+#endif
+        Program program(kLoved, {"ao", QString::fromUtf8("дом")});
+        const QString game = QDir::toNativeSeparators(
+            program.folder.filePath(QString::fromUtf8("Games/дом/drive_c/Funcom/Anarchy Online")));
+        auto* list = program.first->findChild<QListWidget*>();
+        QCOMPARE(list->count(), 2);
+        const QList<QListWidgetItem*> found = list->findItems(game, Qt::MatchStartsWith);
+        QCOMPARE(found.size(), 1);
+        QVERIFY(!found[0]->flags().testFlag(Qt::ItemIsEnabled));
+        QVERIFY(found[0]->text().endsWith(QStringLiteral("cannot be used")));
+        QVERIFY(list->currentItem() != found[0]);
+        program.dialogs.answerFolder(game);
+        program.click(program.first, "cmdBrowseOther");
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QCOMPARE(program.dialogs.messages[0].text,
+                 QString::fromUtf8("The path of the folder \"%1\" holds the character д, which "
+                                   "Glimmbar's settings file glimmbar.cfg cannot hold. Install or "
+                                   "move the game into a folder whose path uses Western European "
+                                   "letters only, and choose that folder.")
+                     .arg(game));
+        QCOMPARE(found[0]->toolTip(), program.dialogs.messages[0].text);
+        QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
+        QVERIFY(!QFileInfo::exists(game + "/scripts"));
+        QVERIFY(program.first->isVisible());
+    }
+
     // Cancel, Esc, and Enter on the focused Cancel button end the program, writing nothing.
     void leaving_data() {
         QTest::addColumn<int>("key");
