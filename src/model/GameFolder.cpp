@@ -7,14 +7,6 @@
 
 namespace glimmbar {
 
-namespace {
-
-Message folderMessage(const QString& text) {
-    return {text, kProgramTitle, MessageIcon::Critical};
-}
-
-} // namespace
-
 QString scriptsFolderOf(const QString& gameFolder) {
     return gameFolder + QStringLiteral("\\scripts\\");
 }
@@ -37,10 +29,10 @@ std::optional<Message> gameFolderRefusal(const QString& gameFolder) {
     if (misfit.isEmpty()) {
         return std::nullopt;
     }
-    return folderMessage(cannotHoldSentence(QStringLiteral("The path of the folder ") +
-                                                QLatin1Char('"') + gameFolder + QLatin1Char('"'),
-                                            misfit, TextFile::Settings) +
-                         QLatin1Char(' ') + kWesternFolderAdvice);
+    return refusal(cannotHoldSentence(QStringLiteral("The path of the folder ") + QLatin1Char('"') +
+                                          gameFolder + QLatin1Char('"'),
+                                      misfit, TextFile::Settings) +
+                   QLatin1Char(' ') + kWesternFolderAdvice);
 }
 
 std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings) {
@@ -52,7 +44,7 @@ std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& set
     // that the program could not create.
     if (!DirExists(scriptsDir)) {
         if (const QString reason = makeDirectory(scriptsDir); !reason.isEmpty()) {
-            return folderMessage(
+            return refusal(
                 QStringLiteral("Glimmbar could not create the scripts folder\n%1\n(%2)\n\nPlease "
                                "choose your Anarchy Online folder again.")
                     .arg(QDir::toNativeSeparators(nativePath(scriptsDir)), reason));
@@ -63,7 +55,7 @@ std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& set
     const WriteResult saved =
         UpdateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &settings);
     if (!saved) {
-        return folderMessage(
+        return refusal(
             QStringLiteral("Glimmbar could not save your Anarchy Online folder in %1:\n%2")
                 .arg(QDir::toNativeSeparators(saved.fileName), saved.reason));
     }

@@ -26,4 +26,9 @@ public:
 // The title every refusal and error carries.
 inline const QString kProgramTitle = QStringLiteral("Glimmbar");
 
+// A refusal or an error: the program's title and the critical icon.
+inline Message refusal(const QString& text) {
+    return {text, kProgramTitle, MessageIcon::Critical};
+}
+
 } // namespace glimmbar

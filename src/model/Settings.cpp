@@ -292,9 +292,8 @@ std::optional<OptionsNotSaved> SaveOptions(const Settings& shown,
     for (const OptionsText& text : kOptionsTexts) {
         if (const QString misfit = misfitInLine(shown.*text.field); !misfit.isEmpty()) {
             return OptionsNotSaved{
-                {cannotHoldSentence(optionsBoxWords(text), misfit, TextFile::Settings) +
-                     kOptionsNotSaved,
-                 kProgramTitle, MessageIcon::Critical},
+                refusal(cannotHoldSentence(optionsBoxWords(text), misfit, TextFile::Settings) +
+                        kOptionsNotSaved),
                 &text};
         }
     }
@@ -309,12 +308,12 @@ std::optional<OptionsNotSaved> SaveOptions(const Settings& shown,
         result = SavePetSelection(shownSelection);
     }
     if (!result) {
-        return OptionsNotSaved{Message{
-            QStringLiteral("Glimmbar could not save your options to \"%1\" in the "
-                           "folder \"%2\":\n\n%3\n\nYour changes are still in the "
-                           "Options window.")
-                .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
-            kProgramTitle, MessageIcon::Critical}};
+        return OptionsNotSaved{
+            refusal(QStringLiteral("Glimmbar could not save your options to \"%1\" in the "
+                                   "folder \"%2\":\n\n%3\n\nYour changes are still in the "
+                                   "Options window.")
+                        .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()),
+                             result.reason))};
     }
     selection = shownSelection;
     return std::nullopt;

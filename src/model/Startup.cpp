@@ -9,11 +9,11 @@ namespace glimmbar {
 namespace {
 
 Message cannotCreate(const WriteResult& result) {
-    return {QStringLiteral("Glimmbar cannot create its settings file \"%1\" in the folder "
-                           "\"%2\":\n\n%3\n\nStart Glimmbar from a folder you are allowed to "
-                           "write to.")
-                .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason),
-            kProgramTitle, MessageIcon::Critical};
+    return refusal(
+        QStringLiteral("Glimmbar cannot create its settings file \"%1\" in the folder "
+                       "\"%2\":\n\n%3\n\nStart Glimmbar from a folder you are allowed to "
+                       "write to.")
+            .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()), result.reason));
 }
 
 } // namespace

@@ -15,7 +15,7 @@ namespace glimmbar {
 namespace {
 
 void refuse(MessageSink& messages, const QString& text) {
-    messages.showMessage({text, kProgramTitle, MessageIcon::Critical});
+    messages.showMessage(refusal(text));
 }
 
 QString quoted(const QString& text) {

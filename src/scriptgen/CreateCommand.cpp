@@ -7,11 +7,10 @@ namespace glimmbar {
 namespace {
 
 Message writeFailureMessage(const WriteResult& failure) {
-    return {QStringLiteral("Glimmbar could not write the file \"") + shownPath(failure.fileName) +
-                QStringLiteral("\": ") + failure.reason +
-                QStringLiteral(". Creating the files stopped there; the files before it were "
-                               "written, the rest were not."),
-            kProgramTitle, MessageIcon::Critical};
+    return refusal(QStringLiteral("Glimmbar could not write the file \"") +
+                   shownPath(failure.fileName) + QStringLiteral("\": ") + failure.reason +
+                   QStringLiteral(". Creating the files stopped there; the files before it were "
+                                  "written, the rest were not."));
 }
 
 Message successMessage(Profession profession) {
