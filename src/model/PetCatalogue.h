@@ -1,5 +1,6 @@
 // The fixed catalogue of the 56 summonable pet types Glimmbar knows, the six pet roles of the
-// three pet professions, and the sixteen toggle groups of the Options window.
+// three pet professions, and the sixteen toggle groups of the Options window. The facts of
+// each role live in its row (PetRoles.h); this is the catalogue as those rows make it.
 #pragma once
 
 #include <QString>
@@ -52,6 +53,7 @@ std::size_t petTypeIndex(const PetType& type);
 // The contiguous run of one role's types in catalogue order.
 std::span<const PetType> roleTypes(PetRole role);
 
+// Made from the roles' rows (PetRoles.h).
 struct ToggleGroup {
     const char* buttonName; // "cmdToggleMPALesser"
     const char* caption;    // "Toggle Lesser Pets"

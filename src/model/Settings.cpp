@@ -1,12 +1,12 @@
 #include "Settings.h"
 
 #include "FileFit.h"
+#include "PetRoles.h"
 
 #include <QDir>
 
 #include <array>
 #include <cstddef>
-#include <stdexcept>
 
 namespace glimmbar {
 
@@ -30,54 +30,38 @@ constexpr LineSpec name(QString Settings::*member, bool Settings::*remember) {
     return {member, nullptr, remember};
 }
 
-// The name and remember fields of each pet role, in role order.
-struct RoleFields {
-    QString Settings::*name;
-    bool Settings::*remember;
-};
-constexpr std::array<RoleFields, 6> kRoleFields = {{
-    {&Settings::AttackPetName, &Settings::RememberAttack},
-    {&Settings::HealPetName, &Settings::RememberHeal},
-    {&Settings::MezzPetName, &Settings::RememberMezz},
-    {&Settings::EngyPetName, &Settings::RememberEngy},
-    {&Settings::MechdogPetName, &Settings::RememberMechdog},
-    {&Settings::CratPetName, &Settings::RememberCrat},
-}};
-
 // Five text lines, each pet role's remember flag and name, twelve more text lines and the
 // follow flag.
-constexpr std::array<LineSpec, kSettingsLineCount> kLines = [] {
-    std::array<LineSpec, kSettingsLineCount> lines{};
-    std::size_t next = 0;
-    for (const auto member :
-         {&Settings::TitleString, &Settings::TitleVersion, &Settings::ScriptsDirName,
-          &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
-        lines.at(next++) = text(member);
-    }
-    for (const RoleFields& role : kRoleFields) {
-        lines.at(next++) = flag(role.remember);
-        lines.at(next++) = name(role.name, role.remember);
-    }
-    for (const auto member :
-         {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme, &Settings::Mezz,
-          &Settings::Behind, &Settings::MezzBehind, &Settings::MPAttackAnnounce,
-          &Settings::MPHealAnnounce, &Settings::MPMezzAnnounce, &Settings::EngyAnnounce,
-          &Settings::CratAnnounce}) {
-        lines.at(next++) = text(member);
-    }
-    lines.at(next++) = flag(&Settings::FollowOrBehind);
-    if (next != lines.size()) {
-        throw std::logic_error("a line of glimmbar.cfg without a field"); // fails the build
-    }
-    return lines;
-}();
+static_assert(5 + 2 * kAllRoles.size() + 12 + 1 == kSettingsLineCount);
 
-const RoleFields& roleFields(PetRole role) {
-    return kRoleFields[static_cast<std::size_t>(role)];
+const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
+    static const auto lines = [] {
+        std::array<LineSpec, kSettingsLineCount> all{};
+        std::size_t next = 0;
+        for (const auto member :
+             {&Settings::TitleString, &Settings::TitleVersion, &Settings::ScriptsDirName,
+              &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
+            all.at(next++) = text(member);
+        }
+        for (const PetRoleRow& role : petRoles()) {
+            all.at(next++) = flag(role.remember);
+            all.at(next++) = name(role.name, role.remember);
+        }
+        for (const auto member :
+             {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme,
+              &Settings::Mezz, &Settings::Behind, &Settings::MezzBehind,
+              &Settings::MPAttackAnnounce, &Settings::MPHealAnnounce, &Settings::MPMezzAnnounce,
+              &Settings::EngyAnnounce, &Settings::CratAnnounce}) {
+            all.at(next++) = text(member);
+        }
+        all.at(next++) = flag(&Settings::FollowOrBehind);
+        return all;
+    }();
+    return lines;
 }
 
 const LineSpec& spec(SettingsField field) {
-    return kLines[static_cast<std::size_t>(field)];
+    return lineSpecs()[static_cast<std::size_t>(field)];
 }
 
 QString flagText(bool value) {
@@ -161,20 +145,17 @@ Settings Settings::defaults() {
     return s;
 }
 
-QString Settings::*Settings::petNameField(PetRole role) {
-    return roleFields(role).name;
-}
 QString& Settings::petName(PetRole role) {
-    return this->*roleFields(role).name;
+    return this->*roleRow(role).name;
 }
 const QString& Settings::petName(PetRole role) const {
-    return this->*roleFields(role).name;
+    return this->*roleRow(role).name;
 }
 bool& Settings::remembers(PetRole role) {
-    return this->*roleFields(role).remember;
+    return this->*roleRow(role).remember;
 }
 bool Settings::remembers(PetRole role) const {
-    return this->*roleFields(role).remember;
+    return this->*roleRow(role).remember;
 }
 
 QString Settings::lineText(SettingsField field) const {

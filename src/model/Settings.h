@@ -96,8 +96,6 @@ struct Settings {
     // What a first start writes.
     static Settings defaults();
 
-    // The field of one pet role's name.
-    static QString Settings::*petNameField(PetRole role);
     // The pet name and the Remember Name flag of one pet role.
     QString& petName(PetRole role);
     const QString& petName(PetRole role) const;
@@ -138,7 +136,9 @@ enum class OptionsTab { Scripting, Announcements };
 struct OptionsText {
     SettingsField line;
     QString Settings::*field;
-    const char* boxName; // "txtNaming"
+    // "txtNaming". The Options window makes its text boxes from this table, so the name lives
+    // here only.
+    const char* boxName;
     const char* caption; // the label the player reads beside the box
     OptionsTab tab;
 };

@@ -1,14 +1,12 @@
 #include "CreateChecks.h"
 
 #include "model/GameFolder.h"
+#include "model/PetRoles.h"
 
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
-#include <cstddef>
 #include <optional>
-#include <utility>
 
 namespace glimmbar {
 
@@ -46,59 +44,34 @@ bool CheckPetNameLength(const QString& PetNameToCheck, const QString& Particular
     return false;
 }
 
-// A Meta-Physicist needs at least one pet named; an empty name only leaves that pet out.
-// Every name is looked at, so the player sees all short names at once.
-bool checkMp(const Settings& s, MessageSink& messages) {
-    const std::array<std::pair<const QString*, QString>, 3> names = {{
-        {&s.AttackPetName, QStringLiteral("attack pet")},
-        {&s.HealPetName, QStringLiteral("healpet")},
-        {&s.MezzPetName, QStringLiteral("mezz pet")},
-    }};
-    int passed = 0;
-    int empty = 0;
-    for (const auto& [name, roleLabel] : names) {
-        if (name->isEmpty()) {
-            ++passed;
-            ++empty;
-        } else if (CheckPetNameLength(*name, roleLabel, messages)) {
-            ++passed;
+// Every name the profession's roles check is looked at, so the player sees all short names at
+// once. A required name left empty is refused; when every checked role may be left empty (the
+// Meta-Physicist's pets), at least one must be named.
+bool checkNames(Profession profession, const Settings& s, MessageSink& messages) {
+    bool passed = true;
+    bool anyNamed = false;
+    for (const PetRole role : professionRoles(profession)) {
+        const PetRoleRow& row = roleRow(role);
+        const QString& name = s.petName(role);
+        if (row.lengthLabel == nullptr) {
+            continue;
         }
+        if (name.isEmpty()) {
+            if (row.missingText != nullptr) {
+                refuse(messages, QLatin1String(row.missingText));
+                passed = false;
+            }
+            continue;
+        }
+        anyNamed = true;
+        passed = CheckPetNameLength(name, QLatin1String(row.lengthLabel), messages) && passed;
     }
-    if (empty == 3) {
+    if (passed && !anyNamed) {
         refuse(messages, QStringLiteral("You cannot make the control script files unless you "
                                         "name at least one pet!"));
         return false;
     }
-    return passed == 3;
-}
-
-// The Engineer's robot and the Bureaucrat's droid: one name, required. The Engineer's mech-dog
-// name is not looked at.
-bool checkSingleName(const QString& name, const QString& roleLabel, const QString& missingText,
-                     MessageSink& messages) {
-    if (name.isEmpty()) {
-        refuse(messages, missingText);
-        return false;
-    }
-    return CheckPetNameLength(name, roleLabel, messages);
-}
-
-bool checkNames(Profession profession, const Settings& s, MessageSink& messages) {
-    switch (profession) {
-    case Profession::MP:
-        return checkMp(s, messages);
-    case Profession::Engineer:
-        return checkSingleName(s.EngyPetName, QStringLiteral("robot"),
-                               QStringLiteral("You cannot make the control script files unless "
-                                              "you have a name for your main robot!"),
-                               messages);
-    case Profession::Bureaucrat:
-        return checkSingleName(s.CratPetName, QStringLiteral("droid"),
-                               QStringLiteral("You cannot make the control script files unless "
-                                              "you have a name for your droid!"),
-                               messages);
-    }
-    return false;
+    return passed;
 }
 
 // ---- The folders ----
@@ -134,13 +107,9 @@ TextWords wordsFor(QString Settings::*field) {
         return {optionsBoxWords(*box),
                 QStringLiteral("Change it ") + optionsTabWords(*box) + QLatin1Char('.')};
     }
-    static const std::array<const char*, 6> roleWords = {"your attack pet", "your heal pet",
-                                                         "your mezz pet",   "your robot",
-                                                         "your mech dog",   "your droid"};
-    for (const PetRole role : kAllRoles) {
-        if (Settings::petNameField(role) == field) {
-            return {QStringLiteral("The name of ") +
-                        QLatin1String(roleWords[static_cast<std::size_t>(role)]),
+    for (const PetRoleRow& role : petRoles()) {
+        if (role.name == field) {
+            return {QStringLiteral("The name of ") + QLatin1String(role.refusalWords),
                     QStringLiteral("Change it in Glimmbar's main window.")};
         }
     }

@@ -1,10 +1,10 @@
 #include "ScriptWriter.h"
 
 #include "model/GameFolder.h"
+#include "model/PetRoles.h"
 
 #include <QStringList>
 
-#include <array>
 #include <cmath>
 #include <utility>
 
@@ -53,8 +53,7 @@ private:
 // Whether the naming script renames a role's pets. The Engineer's mech dogs go with the robot:
 // the robot name is the one the player must give, the mech-dog name may stay empty.
 bool namesRole(const Settings& s, PetRole role) {
-    const PetRole deciding = role == PetRole::Mechdog ? PetRole::Engy : role;
-    return !s.petName(deciding).isEmpty();
+    return !s.petName(roleRow(role).namedWith).isEmpty();
 }
 
 // ---- The naming script ----
@@ -71,7 +70,7 @@ FileContent namingScript(const CreateSnapshot& snapshot) {
             }
             // The blank before the line end is part of every rename line the game has seen.
             c.append(QStringLiteral("/pet ") + quoted(type.inGameName()) +
-                     QStringLiteral(" rename ") + quoted(c.text(Settings::petNameField(role))) +
+                     QStringLiteral(" rename ") + quoted(c.text(roleRow(role).name)) +
                      QLatin1Char(' '));
         }
     }
@@ -101,40 +100,32 @@ void appendPositionLine(FileContent& c, Field name) {
 const QString kGeneralAttackLine = QStringLiteral("/pet attack");
 
 // The heal and heal-me scripts share everything after heal-me's "/selectself".
-FileContent healScript(const Settings& s) {
+FileContent healScript(const Settings& s, const PetRoleRow& role) {
     FileContent c(s);
-    appendChatLine(c, &Settings::HealPetName, &Settings::MPHealAnnounce);
+    appendChatLine(c, role.name, role.announcement);
     if (!delayIsZero(c.text(&Settings::NewHealPetDelay, TextPlace::Delay)).value_or(true)) {
         // The heal pet steps back first, so the delay gives it time to get out of the fight.
-        appendPositionLine(c, &Settings::HealPetName);
+        appendPositionLine(c, role.name);
         c.append(QStringLiteral("/delay ") + c.text(&Settings::NewHealPetDelay));
     }
-    c.append(QStringLiteral("/pet ") + quoted(c.text(&Settings::HealPetName)) +
-             QStringLiteral(" heal"));
+    c.append(QStringLiteral("/pet ") + quoted(c.text(role.name)) + QStringLiteral(" heal"));
     return c;
 }
 
 // ---- The help file ----
 
-struct HelpLink {
-    const char* text;
-    const char* macroPrefix;
-    Field scriptName;
-};
-
-// The heal-your-target link has never had the blank before "/macro" that the others have; the
-// help files players already use look like this, so it stays.
-const std::array<HelpLink, 7> kMpLinks = {{
-    {"Name your pets", " /macro NamePet /", &Settings::Naming},
-    {"Tell your attack pet to attack your target", " /macro Attack /", &Settings::Attack},
-    {"Tell your attack pet to go into behind mode", " /macro BehindPet /", &Settings::Behind},
-    {"Tell your heal pet to heal your target", "/macro HealYou /", &Settings::Heal},
-    {"Tell your heal pet to heal yourself", " /macro HealMe /", &Settings::Healme},
-    {"Tell your mezz pet to mezz your target", " /macro Mezz /", &Settings::Mezz},
-    {"Tell your mezz pet to go into behind mode", " /macro BehindMezz /", &Settings::MezzBehind},
-}};
-const HelpLink kEngineerLink = {"Name your robot(s)", " /macro NamePet /", &Settings::Naming};
-const HelpLink kBureaucratLink = {"Name your 'droid", " /macro NamePet /", &Settings::Naming};
+// The first link of every help file runs the naming script.
+HelpLink namingLink(Profession profession) {
+    switch (profession) {
+    case Profession::MP:
+        return {"Name your pets", " /macro NamePet /", &Settings::Naming};
+    case Profession::Engineer:
+        return {"Name your robot(s)", " /macro NamePet /", &Settings::Naming};
+    case Profession::Bureaucrat:
+        return {"Name your 'droid", " /macro NamePet /", &Settings::Naming};
+    }
+    return {};
+}
 
 void appendLink(FileContent& c, const HelpLink& link) {
     c.append(QStringLiteral("#L ") + quoted(QLatin1String(link.text)) + QLatin1Char(' ') +
@@ -148,14 +139,14 @@ FileContent helpFile(const Settings& s, Profession profession) {
     const QString tail =
         QStringLiteral(" to create a macro.  You can then place this macro on your actionbar for "
                        "quick reference.#C20");
-    std::vector<HelpLink> links;
-    if (profession == Profession::MP) {
-        c.append(QStringLiteral("Click on one of the lines below") + tail);
-        links.assign(kMpLinks.begin(), kMpLinks.end());
-    } else {
-        c.append(QStringLiteral("Click on the line below") + tail);
-        links.push_back(profession == Profession::Engineer ? kEngineerLink : kBureaucratLink);
+    std::vector<HelpLink> links = {namingLink(profession)};
+    for (const PetRole role : professionRoles(profession)) {
+        const std::span<const HelpLink> roleLinks = roleRow(role).helpLinks;
+        links.insert(links.end(), roleLinks.begin(), roleLinks.end());
     }
+    c.append((links.size() > 1 ? QStringLiteral("Click on one of the lines below")
+                               : QStringLiteral("Click on the line below")) +
+             tail);
     c.append(QString());
     for (const HelpLink& link : links) {
         appendLink(c, link);
@@ -201,12 +192,15 @@ private:
     std::vector<OutputFile> m_files;
 };
 
+// Every profession's general attack script, with the announcement of a role that has its
+// announcement there (the Engineer's robot, the Bureaucrat's droid).
 void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession) {
     FileContent c(s);
-    if (profession == Profession::Engineer) {
-        appendChatLine(c, &Settings::EngyPetName, &Settings::EngyAnnounce);
-    } else if (profession == Profession::Bureaucrat) {
-        appendChatLine(c, &Settings::CratPetName, &Settings::CratAnnounce);
+    for (const PetRole role : professionRoles(profession)) {
+        const PetRoleRow& row = roleRow(role);
+        if (row.scripts == RoleScripts::AnnouncedAttack) {
+            appendChatLine(c, row.name, row.announcement);
+        }
     }
     c.append(kGeneralAttackLine);
     plan.script(&Settings::Attack, c);
@@ -214,34 +208,36 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
 
 // An attack or mezz pet: its command script (the announcement, then the attack order — a mezz
 // pet mezzes what it is told to attack) and its behind/follow script.
-void planCombatPet(Plan& plan, const Settings& s, Field name, Field announce, Field commandScript,
-                   Field positionScript) {
+void planCombatPet(Plan& plan, const Settings& s, const PetRoleRow& role) {
     FileContent command(s);
-    appendChatLine(command, name, announce);
-    appendAttackLine(command, name);
-    plan.script(commandScript, command);
+    appendChatLine(command, role.name, role.announcement);
+    appendAttackLine(command, role.name);
+    plan.script(role.commandScript, command);
     FileContent position(s);
-    appendPositionLine(position, name);
-    plan.script(positionScript, position);
+    appendPositionLine(position, role.name);
+    plan.script(role.secondScript, position);
 }
 
-// Scripts of a role left unnamed are not touched: the player keeps whatever an earlier run
-// made for that pet.
-void planMpScripts(Plan& plan, const Settings& s) {
-    if (!s.AttackPetName.isEmpty()) {
-        planCombatPet(plan, s, &Settings::AttackPetName, &Settings::MPAttackAnnounce,
-                      &Settings::Attack, &Settings::Behind);
-    }
-    if (!s.MezzPetName.isEmpty()) {
-        planCombatPet(plan, s, &Settings::MezzPetName, &Settings::MPMezzAnnounce, &Settings::Mezz,
-                      &Settings::MezzBehind);
-    }
-    if (!s.HealPetName.isEmpty()) {
-        const FileContent heal = healScript(s);
-        plan.script(&Settings::Heal, heal);
-        FileContent healMe = heal;
-        healMe.prepend(QStringLiteral("/selectself"));
-        plan.script(&Settings::Healme, healMe);
+void planHealPet(Plan& plan, const Settings& s, const PetRoleRow& role) {
+    const FileContent heal = healScript(s, role);
+    plan.script(role.commandScript, heal);
+    FileContent healMe = heal;
+    healMe.prepend(QStringLiteral("/selectself"));
+    plan.script(role.secondScript, healMe);
+}
+
+// The fighting pets' scripts first, then the healers'. Scripts of a role left unnamed are not
+// touched: the player keeps whatever an earlier run made for that pet.
+void planPetScripts(Plan& plan, const Settings& s, Profession profession) {
+    for (const RoleScripts kind : {RoleScripts::CombatPet, RoleScripts::HealPet}) {
+        for (const PetRole role : professionRoles(profession)) {
+            const PetRoleRow& row = roleRow(role);
+            if (row.scripts != kind || s.petName(role).isEmpty()) {
+                continue;
+            }
+            kind == RoleScripts::CombatPet ? planCombatPet(plan, s, row)
+                                           : planHealPet(plan, s, row);
+        }
     }
 }
 
@@ -262,9 +258,7 @@ std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot) {
     Plan plan(s);
     planFirstAttackScript(plan, s, profession);
     plan.script(&Settings::Naming, namingScript(snapshot));
-    if (profession == Profession::MP) {
-        planMpScripts(plan, s);
-    }
+    planPetScripts(plan, s, profession);
     plan.file(kSettingsFileName, TextFile::Settings, settingsFile(s));
     FileContent launcher(s);
     launcher.append(QStringLiteral("/showfile ") + kHelpFileName);

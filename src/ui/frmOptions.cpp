@@ -103,8 +103,8 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
     const std::array<QWidget*, 4> panels = {
         buildScriptingPanel(),
         buildAnnouncementsPanel(),
-        buildSelectionPanel("labelMPPetsHeader", professionRoles(Profession::MP)),
-        buildSelectionPanel("labelEngyCratPetHeader", std::span(kAllRoles).last(3)),
+        buildSelectionPanel("labelMPPetsHeader", rolesOnOptionsTab(OptionsPetTab::MP)),
+        buildSelectionPanel("labelEngyCratPetHeader", rolesOnOptionsTab(OptionsPetTab::EngyCrat)),
     };
     for (std::size_t i = 0; i < panels.size(); ++i) {
         panels[i]->setObjectName(QStringLiteral("picOptions%1").arg(i));

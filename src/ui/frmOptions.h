@@ -5,6 +5,7 @@
 
 #include "DialogSeam.h"
 #include "model/PetCatalogue.h"
+#include "model/PetRoles.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
 

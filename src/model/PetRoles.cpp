@@ -1,0 +1,296 @@
+#include "PetRoles.h"
+
+#include <array>
+#include <cstddef>
+
+namespace glimmbar {
+
+namespace {
+
+using enum PetRole;
+using S = Settings;
+
+// Each role's types from the top of its Options column down.
+constexpr std::array<PetTypeNames, 11> kAttackTypes = {{
+    {"Anger Manifestation"},
+    {"Fury Externalization"},
+    {"Rage Materialization"},
+    {"Wrath Incarnation"},
+    {"Frenzy Embodiment"},
+    {"Enmity Personification"},
+    {"Metaphysical Demon"},
+    {"Biazu The Vile", "Biazu the Vile"},
+    {"Urolok The Rotten", "Urolok the Rotten"},
+    {"Ettu The Cursed", "Ettu the Cursed"},
+    {"Zhok The Abomination", "Zhok the Abomination"},
+}};
+constexpr std::array<PetTypeNames, 10> kHealTypes = {{
+    {"Medinos"},
+    {"Salvinous"},
+    {"Valentyia"},
+    {"Sanoo"},
+    {"Restite"},
+    {"The Vivificator"},
+    {"Altumus"},
+    {"Curatem The Grand"},
+    {"Belamorte"},
+    {"Mortificant The Eternal"},
+}};
+constexpr std::array<PetTypeNames, 10> kMezzTypes = {{
+    {"Distracting Sphere"},
+    {"Deranged Mindreaver"},
+    {"Absuum"},
+    {"Ignatus Mind Clouder", "Ignatus Mind-Clouder"},
+    {"Demenus"},
+    {"Duoco"},
+    {"Distral"},
+    {"Confane"},
+    {"Balbuto The Gibberer"},
+    {"Tumulten"},
+}};
+constexpr std::array<PetTypeNames, 11> kEngyTypes = {{
+    {"Engineer Automaton I"},
+    {"Engineer Automaton II"},
+    {"Engineer Android I"},
+    {"Engineer Android II"},
+    {"Engineer Gladiatorbot"},
+    {"Engineer Guardbot"},
+    {"Engineer Warbot"},
+    {"Engineer Warmachine"},
+    {"Engineer Wardroid"},
+    {"Engineer Slayerdroid I"},
+    {"Engineer Slayerdroid II"},
+}};
+constexpr std::array<PetTypeNames, 5> kMechdogTypes = {{
+    {"Predator M-30"},
+    {"Upgraded Predator M-30"},
+    {"Advanced Predator M-30"},
+    {"Semi-Sentient Predator M-30"},
+    {"Military-Grade Predator M-30"},
+}};
+constexpr std::array<PetTypeNames, 9> kCratTypes = {{
+    {"Bureaucrat Worker"},
+    {"Bureaucrat Helper"},
+    {"Bureaucrat Attendant"},
+    {"Bureaucrat Assistant"},
+    {"Bureaucrat Aide"},
+    {"Bureaucrat Secretary"},
+    {"Bureaucrat Administrator"},
+    {"Bureaucrat Minion"},
+    {"Bureaucrat Bodyguard"},
+}};
+
+static_assert(kAttackTypes.size() + kHealTypes.size() + kMezzTypes.size() + kEngyTypes.size() +
+                  kMechdogTypes.size() + kCratTypes.size() ==
+              kPetTypeCount);
+
+// The attack pets' Greater group is decided by its bottom row, Metaphysical Demon; every other
+// group by its top row.
+constexpr std::array<RoleToggle, 3> kAttackToggles = {{
+    {"cmdToggleMPALesser", "Toggle Lesser Pets", 0, 4, 0},
+    {"cmdToggleMPAGreater", "Toggle Greater Pets", 4, 3, 6},
+    {"cmdToggleMPASL", "Toggle SL Pets", 7, 4, 7},
+}};
+constexpr std::array<RoleToggle, 3> kHealToggles = {{
+    {"cmdToggleMPHLesser", "Toggle Lesser Pets", 0, 3, 0},
+    {"cmdToggleMPHMidrange", "Toggle Midrange Pets", 3, 3, 3},
+    {"cmdToggleMPHGreater", "Toggle Greater Pets", 6, 4, 6},
+}};
+constexpr std::array<RoleToggle, 3> kMezzToggles = {{
+    {"cmdToggleMPMLesser", "Toggle Lesser Pets", 0, 3, 0},
+    {"cmdToggleMPMMidrange", "Toggle Midrange Pets", 3, 4, 3},
+    {"cmdToggleMPMGreater", "Toggle Greater Pets", 7, 3, 7},
+}};
+constexpr std::array<RoleToggle, 3> kEngyToggles = {{
+    {"cmdToggleEngyLesser", "Toggle Lesser Pets", 0, 4, 0},
+    {"cmdToggleEngyMidrange", "Toggle Midrange Pets", 4, 4, 4},
+    {"cmdToggleEngyGreater", "Toggle Greater Pets", 8, 3, 8},
+}};
+constexpr std::array<RoleToggle, 1> kMechdogToggles = {{
+    {"cmdToggleMechdogAll", "Toggle All Mechdogs", 0, 5, 0},
+}};
+constexpr std::array<RoleToggle, 3> kCratToggles = {{
+    {"cmdToggleCratLesser", "Toggle Lesser Pets", 0, 3, 0},
+    {"cmdToggleCratMidrange", "Toggle Midrange Pets", 3, 3, 3},
+    {"cmdToggleCratGreater", "Toggle Greater Pets", 6, 3, 6},
+}};
+
+// The heal-your-target link has never had the blank before "/macro" that the others have; the
+// help files players already use look like this, so it stays.
+constexpr std::array<HelpLink, 2> kAttackLinks = {{
+    {"Tell your attack pet to attack your target", " /macro Attack /", &S::Attack},
+    {"Tell your attack pet to go into behind mode", " /macro BehindPet /", &S::Behind},
+}};
+constexpr std::array<HelpLink, 2> kHealLinks = {{
+    {"Tell your heal pet to heal your target", "/macro HealYou /", &S::Heal},
+    {"Tell your heal pet to heal yourself", " /macro HealMe /", &S::Healme},
+}};
+constexpr std::array<HelpLink, 2> kMezzLinks = {{
+    {"Tell your mezz pet to mezz your target", " /macro Mezz /", &S::Mezz},
+    {"Tell your mezz pet to go into behind mode", " /macro BehindMezz /", &S::MezzBehind},
+}};
+
+constexpr std::array<PetRoleRow, 6> kRoles = {{
+    {Attack,
+     "attack",
+     Profession::MP,
+     "Attack Pet",
+     "attackpet.png",
+     "Attack",
+     &S::AttackPetName,
+     &S::RememberAttack,
+     "attack pet",
+     nullptr,
+     "your attack pet",
+     Attack,
+     &S::MPAttackAnnounce,
+     RoleScripts::CombatPet,
+     &S::Attack,
+     &S::Behind,
+     kAttackLinks,
+     OptionsPetTab::MP,
+     kAttackTypes,
+     kAttackToggles,
+     CalcPetType::MPAttack},
+    {Heal,
+     "heal",
+     Profession::MP,
+     "Heal Pet",
+     "healpet.png",
+     "Heal",
+     &S::HealPetName,
+     &S::RememberHeal,
+     "healpet",
+     nullptr,
+     "your heal pet",
+     Heal,
+     &S::MPHealAnnounce,
+     RoleScripts::HealPet,
+     &S::Heal,
+     &S::Healme,
+     kHealLinks,
+     OptionsPetTab::MP,
+     kHealTypes,
+     kHealToggles,
+     CalcPetType::Heal},
+    {Mezz,
+     "mezz",
+     Profession::MP,
+     "Mezz Pet",
+     "mezzpet.png",
+     "Mezz",
+     &S::MezzPetName,
+     &S::RememberMezz,
+     "mezz pet",
+     nullptr,
+     "your mezz pet",
+     Mezz,
+     &S::MPMezzAnnounce,
+     RoleScripts::CombatPet,
+     &S::Mezz,
+     &S::MezzBehind,
+     kMezzLinks,
+     OptionsPetTab::MP,
+     kMezzTypes,
+     kMezzToggles,
+     CalcPetType::Mezz},
+    {Engy,
+     "engy",
+     Profession::Engineer,
+     "Engineer Robot",
+     "engyrobot.png",
+     "Engy",
+     &S::EngyPetName,
+     &S::RememberEngy,
+     "robot",
+     "You cannot make the control script files unless you have a name for your main robot!",
+     "your robot",
+     Engy,
+     &S::EngyAnnounce,
+     RoleScripts::AnnouncedAttack,
+     nullptr,
+     nullptr,
+     {},
+     OptionsPetTab::EngyCrat,
+     kEngyTypes,
+     kEngyToggles,
+     CalcPetType::Engy},
+    {Mechdog,
+     "mechdog",
+     Profession::Engineer,
+     "Engineer Mechdog",
+     "mechdog.png",
+     "Mechdog",
+     &S::MechdogPetName,
+     &S::RememberMechdog,
+     nullptr,
+     nullptr,
+     "your mech dog",
+     Engy,
+     nullptr,
+     RoleScripts::None,
+     nullptr,
+     nullptr,
+     {},
+     OptionsPetTab::EngyCrat,
+     kMechdogTypes,
+     kMechdogToggles,
+     CalcPetType::EngyDog},
+    {Crat,
+     "crat",
+     Profession::Bureaucrat,
+     "Bureaucrat Droid",
+     "cratdroid.png",
+     "Crat",
+     &S::CratPetName,
+     &S::RememberCrat,
+     "droid",
+     "You cannot make the control script files unless you have a name for your droid!",
+     "your droid",
+     Crat,
+     &S::CratAnnounce,
+     RoleScripts::AnnouncedAttack,
+     nullptr,
+     nullptr,
+     {},
+     OptionsPetTab::EngyCrat,
+     kCratTypes,
+     kCratToggles,
+     CalcPetType::Crat},
+}};
+
+// roleRow() finds a role's row by its place in kAllRoles.
+static_assert([] {
+    for (std::size_t i = 0; i < kRoles.size(); ++i) {
+        if (kRoles.at(i).role != kAllRoles.at(i)) {
+            return false;
+        }
+    }
+    return kRoles.size() == kAllRoles.size();
+}());
+
+} // namespace
+
+std::span<const PetRoleRow> petRoles() {
+    return kRoles;
+}
+
+const PetRoleRow& roleRow(PetRole role) {
+    return kRoles[static_cast<std::size_t>(role)];
+}
+
+std::vector<PetRole> rolesOnOptionsTab(OptionsPetTab tab) {
+    std::vector<PetRole> roles;
+    for (const PetRoleRow& row : kRoles) {
+        if (row.optionsTab == tab) {
+            roles.push_back(row.role);
+        }
+    }
+    return roles;
+}
+
+CalcPetType calculatorCategoryOf(Profession profession) {
+    return roleRow(professionRoles(profession).front()).calculatorCategory;
+}
+
+} // namespace glimmbar
