@@ -43,10 +43,6 @@ void setDataFolders(const QStringList& folders) {
     configuredDataFolders() = folders;
 }
 
-QStringList dataFolders() {
-    return configuredDataFolders();
-}
-
 std::optional<QString> findDataFile(const QString& bareName, const QStringList& folders) {
     if (FExists(bareName)) {
         return bareName;

@@ -39,7 +39,6 @@ QString enterWorkingFolder(bool runsInstalled, const QString& perUserFolder);
 // copy wins; then in each of the data folders in order (the installed copies). Set once at
 // start-up; empty, the working folder is the only place looked in.
 void setDataFolders(const QStringList& folders);
-QStringList dataFolders();
 
 // The path of the first copy of the data file found in the working folder or in the folders
 // given, or nullopt when none of them has it.

@@ -50,16 +50,6 @@ inline QStringList dataLines(const QString& path) {
                : QStringList();
 }
 
-// The bytes of lines each ended by CR LF.
-inline QByteArray crlf(std::initializer_list<const char*> lines) {
-    QByteArray bytes;
-    for (const char* line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 // Every file below a folder with its bytes, keyed by its path inside the folder: what a run
 // wrote, or proof that a refused one wrote nothing.
 inline QMap<QString, QByteArray> folderContents(const QString& root) {

@@ -30,7 +30,6 @@ public:
 
     // An empty answer is a cancelled dialog.
     void answerFolder(const QString& folder) { m_folderAnswers.append(folder); }
-    bool allFolderAnswersUsed() const { return m_folderAnswers.isEmpty(); }
 
     QList<glimmbar::Message> messages;
     QList<QPair<QString, QString>> folderQuestions;
