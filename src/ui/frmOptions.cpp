@@ -283,7 +283,7 @@ void frmOptions::cmdOK_Click() {
     }
     if (failed->box != nullptr) {
         QLineEdit* box = m_text[static_cast<std::size_t>(failed->box - optionsTexts().data())];
-        m_tabs->setCurrentIndex(failed->box->tab == OptionsTab::Scripting ? 0 : 1);
+        m_tabs->setCurrentWidget(box->parentWidget());
         box->setFocus();
     }
 }
