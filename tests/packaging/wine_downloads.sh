@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows downloads as a player meets them, under Wine on a real X display (Xvfb with a
-# window manager): the program from the portable zip and from a silent install, each checked
-# from outside through its window title, the files it writes and a screenshot.
+# window manager): checked against SHA256SUMS, then the program from the portable zip and from
+# a silent install, each checked from outside through its window title, the files it writes and
+# a screenshot.
 #   tests/packaging/wine_downloads.sh <folder with the zip and the setup.exe> [screenshot folder]
 set -euo pipefail
 downloads=$(realpath "$1")
@@ -9,6 +10,12 @@ shots=${2:-$downloads/shots}
 mkdir -p "$shots"
 zip=$(ls "$downloads"/glimmbar-*-windows-x64.zip)
 setup=$(ls "$downloads"/glimmbar-*-windows-x64-setup.exe)
+# Both as the player checks them, against SHA256SUMS.
+(cd "$downloads" && sha256sum --quiet -c SHA256SUMS) || { echo "FAIL: SHA256SUMS" >&2; exit 1; }
+for download in "$zip" "$setup"; do
+    grep -q " $(basename "$download")\$" "$downloads/SHA256SUMS" ||
+        { echo "FAIL: SHA256SUMS lacks $(basename "$download")" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/wineprefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
