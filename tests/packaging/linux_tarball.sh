@@ -5,7 +5,7 @@
 # Weston), and started from a player's folder. The program sees only the libraries of a bare
 # desktop (packaging/linux/desktop-libs.txt and what they need): in a private mount namespace
 # the system's library folder, Qt and its plugins included, is replaced by a folder holding
-# those alone. Also checks the downloads against SHA256SUMS. Needs root (for the namespace).
+# those alone (a user namespace: no root needed). Also checks the downloads against SHA256SUMS.
 #   tests/packaging/linux_tarball.sh <folder with the downloads> [screenshot folder]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -53,7 +53,7 @@ cp -L /lib64/ld-linux-x86-64.so.2 "$bare/"
 # Runs a program with the bare desktop's libraries in place of the system's, in a folder;
 # it replaces the shell it is called in, so a background call's $! is the program.
 bare_desktop() { # folder program [arguments]
-    exec unshare -m sh -c 'mount --bind "$1" "$2" && cd "$3" && shift 3 && exec "$@"' \
+    exec unshare --map-root-user --mount sh -c 'mount --bind "$1" "$2" && cd "$3" && shift 3 && exec "$@"' \
         - "$bare" "$syslib" "$@"
 }
 
