@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The portable Linux download as a player meets it on a distribution without Qt: unpacked into
-# a folder whose name has a space, added to the menu with its own command, started the way the
+# a folder whose name has a space and a $, added to the menu with its own command, started the way the
 # menu starts it on a real X display (Xvfb with a window manager) and on Wayland (a headless
 # Weston), and started from a player's folder. The program sees only the libraries of a bare
 # desktop (packaging/linux/desktop-libs.txt and what they need): in a private mount namespace
@@ -40,7 +40,7 @@ syslib=/usr/lib/x86_64-linux-gnu
 bare=$work/bare-lib
 mkdir -p "$bare"
 for soname in $(grep -v '^#' "$here/../../packaging/linux/desktop-libs.txt"); do
-    path=$(ldconfig -p | awk -v n="$soname" '$1 == n && /x86-64/ { print $NF; exit }')
+    path=$(PATH=$PATH:/usr/sbin:/sbin ldconfig -p | awk -v n="$soname" '$1 == n && /x86-64/ { print $NF; exit }')
     [ -n "$path" ] || fail "$soname is not installed here"
     for lib in "$path" $(ldd "$path" | awk '$3 ~ /^\// { print $3 }'); do
         name=$(basename "$lib")
@@ -53,8 +53,8 @@ cp -L /lib64/ld-linux-x86-64.so.2 "$bare/"
 # Runs a program with the bare desktop's libraries in place of the system's, in a folder;
 # it replaces the shell it is called in, so a background call's $! is the program.
 bare_desktop() { # folder program [arguments]
-    exec unshare --map-root-user --mount sh -c 'mount --bind "$1" "$2" && cd "$3" && shift 3 && exec "$@"' \
-        - "$bare" "$syslib" "$@"
+    exec unshare --map-root-user --mount \
+        sh -c 'mount --bind "$1" "$2" && cd "$3" && shift 3 && exec "$@"' - "$bare" "$syslib" "$@"
 }
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
