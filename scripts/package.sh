@@ -114,6 +114,12 @@ for file in $(printf '%s\n' "${!origin[@]}" | sort); do
     printf '%-52s %-28s %s\n' "$file" "$package" "$source" >>"$sources"
     cp "/usr/share/doc/$package/copyright" "$stage/licences/${source%%=*}.copyright"
 done
+# The full texts those statements refer to, which only Debian keeps in /usr/share/common-licenses.
+mkdir -p "$stage/licences/common-licenses"
+for text in $(grep -oh '/usr/share/common-licenses/[A-Za-z0-9.+_-]*[A-Za-z0-9]' \
+    "$stage"/licences/*.copyright | sort -u); do
+    if [ -f "$text" ]; then cp -L "$text" "$stage/licences/common-licenses/"; fi
+done
 cp packaging/linux/THIRD-PARTY.txt "$stage/licences/"
 
 tarball=$name-linux-x86_64.tar.gz
