@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Linux downloads: installs what is missing, makes one release build without tests and
 # leaves in build/package/
-#   glimmbar_<version>_<arch>.deb                 for Debian 12 and Ubuntu:
+#   glimmbar_<version>_<arch>.deb                 for Debian 12:
 #                                                   sudo apt-get install ./build/package/glimmbar_*.deb
 #   glimmbar-<version>-linux-x86_64.tar.gz        portable, for any distribution whose C library
 #                                                 is at least Debian 12's (glibc 2.36)
@@ -33,8 +33,8 @@ rm -rf "$stage/share/doc" "$stage/share/lintian" "$stage/share/man" "$stage/shar
 
 # The plugins Qt loads by name: the X11 and Wayland platforms; on Wayland the window shell,
 # title bars (for compositors that leave them to the program) and the EGL buffers Qt asks for
-# first (without them it warns on every start, and now and then hung at exit); compose-key input
-# so dead keys work in the name boxes.
+# first (without them it warns on every start); compose-key input so dead keys work in the name
+# boxes.
 system_qt=$(qtpaths6 --query QT_INSTALL_PLUGINS)
 plugins=(platforms/libqxcb.so platforms/libqwayland-generic.so
     wayland-shell-integration/libxdg-shell.so wayland-decoration-client/libbradient.so
