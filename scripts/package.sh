@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Linux downloads: installs what is missing, makes one release build without tests and
 # leaves in build/package/
-#   glimmbar_<version>_<arch>.deb                 for Debian 12:
-#                                                   sudo apt-get install ./build/package/glimmbar_*.deb
-#   glimmbar-<version>-linux-x86_64.tar.gz        portable, for any distribution whose C library
-#                                                 is at least Debian 12's (glibc 2.36)
-#   SHA256SUMS                                    the checksums of both
+#   glimmbar_<version>_<arch>.deb           for Debian 12:
+#                                             sudo apt-get install ./build/package/glimmbar_*.deb
+#   glimmbar-<version>-linux-x86_64.tar.gz  portable, for any distribution whose C library is
+#                                             at least Debian 12's (glibc 2.36)
+#   SHA256SUMS                              the checksums of both
 # The tarball carries the program, the Qt libraries and plugins it loads (X11 and Wayland) with
 # every library they need that a desktop does not have, the calculator's tables, a read-me and
 # the licences. Its program finds all of that relative to itself (run paths with $ORIGIN and a
@@ -72,7 +72,9 @@ done
 # Each file finds the carried libraries relative to itself, wherever the folder is unpacked.
 patchelf --set-rpath '$ORIGIN/../lib' "$stage/bin/glimmbar"
 for lib in "$stage"/lib/*; do patchelf --set-rpath '$ORIGIN' "$lib"; done
-for plugin in "${plugins[@]}"; do patchelf --set-rpath '$ORIGIN/../../lib' "$stage/plugins/$plugin"; done
+for plugin in "${plugins[@]}"; do
+    patchelf --set-rpath '$ORIGIN/../../lib' "$stage/plugins/$plugin"
+done
 
 # The newest C library and C++ runtime the whole folder asks for: this is what "at least
 # Debian 12's" rests on, so a newer need stops the build.

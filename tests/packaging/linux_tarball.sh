@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The portable Linux download as a player meets it on a distribution without Qt: unpacked into
-# a folder whose name has a space and a $, added to the menu with its own command, started the way the
-# menu starts it on a real X display (Xvfb with a window manager) and on Wayland (a headless
+# a folder whose name has a space and a $, added to the menu with its own command, started the
+# way the menu starts it on a real X display (Xvfb with a window manager) and on Wayland (a headless
 # Weston), and started from a player's folder. The program sees only the libraries of a bare
 # desktop (packaging/linux/desktop-libs.txt and what they need): in a private mount namespace
 # the system's library folder, Qt and its plugins included, is replaced by a folder holding
@@ -31,7 +31,8 @@ trap cleanup EXIT
 
 # A folder name with what a menu entry must quote and escape: a space and a dollar sign.
 unpack_to='Glimmbar $HOME'
-tar -xzf "$downloads"/glimmbar-*-linux-x86_64.tar.gz -C "$(mkdir -p "$work/$unpack_to" && echo "$work/$unpack_to")"
+mkdir -p "$work/$unpack_to"
+tar -xzf "$downloads"/glimmbar-*-linux-x86_64.tar.gz -C "$work/$unpack_to"
 unpacked=$(echo "$work/$unpack_to"/glimmbar-*)
 
 # The bare desktop's library folder: each listed library and everything it needs, as the
@@ -40,7 +41,8 @@ syslib=/usr/lib/x86_64-linux-gnu
 bare=$work/bare-lib
 mkdir -p "$bare"
 for soname in $(grep -v '^#' "$here/../../packaging/linux/desktop-libs.txt"); do
-    path=$(PATH=$PATH:/usr/sbin:/sbin ldconfig -p | awk -v n="$soname" '$1 == n && /x86-64/ { print $NF; exit }')
+    path=$(PATH=$PATH:/usr/sbin:/sbin ldconfig -p |
+        awk -v n="$soname" '$1 == n && /x86-64/ { print $NF; exit }')
     [ -n "$path" ] || fail "$soname is not installed here"
     for lib in "$path" $(ldd "$path" | awk '$3 ~ /^\// { print $3 }'); do
         name=$(basename "$lib")
@@ -81,7 +83,8 @@ see_window() { # folder title shot program [arguments]
     local mapped
     # (The path is the rest of the line after the fifth field, and may hold spaces.)
     mapped=$(sed -n 's|^[^/]*\(/.*\.so[.0-9]*\)$|\1|p' "/proc/$program/maps" | sort -u)
-    grep -qxF "$unpacked/lib/libQt6Widgets.so.6" <<<"$mapped" || fail "the tarball's Qt is not mapped"
+    grep -qxF "$unpacked/lib/libQt6Widgets.so.6" <<<"$mapped" ||
+        fail "the tarball's Qt is not mapped"
     local outside
     outside=$(grep -vF "$unpacked/" <<<"$mapped")
     ! grep -E 'Qt|qt6' <<<"$outside" || fail "Qt from outside the tarball is mapped"
@@ -130,7 +133,8 @@ for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/wayland-glimmbar" ] && break; slee
     bare_desktop "$HOME" env -u DISPLAY "$@") >"$work/program.log" 2>&1 &
 program=$!
 for _ in $(seq 300); do grep -q "first window shown" "$work/program.log" && break; sleep 0.2; done
-grep -q "first window shown" "$work/program.log" || fail "no window on Wayland: $(cat "$work/program.log")"
+grep -q "first window shown" "$work/program.log" ||
+    fail "no window on Wayland: $(cat "$work/program.log")"
 # Qt 6.4's Wayland client now and then waits for ever at exit for its event thread (the window
 # is gone by then); that is Qt's, not the tarball's.
 if ! timeout 10 tail --pid="$program" -f /dev/null; then
@@ -144,6 +148,7 @@ echo "ok: the welcome window on Wayland"
 
 "$unpacked/add-to-menu.sh" --remove >/dev/null
 [ ! -e "$entry" ] || fail "--remove left the menu entry"
-[ -z "$(find "$HOME/.local/share/icons" -name 'org.glimmbar.Glimmbar.*')" ] || fail "--remove left an icon"
+[ -z "$(find "$HOME/.local/share/icons" -name 'org.glimmbar.Glimmbar.*')" ] ||
+    fail "--remove left an icon"
 lines "$HOME/.config/Glimmbar/glimmbar.cfg" 30
 echo "ok: the portable tarball, where no Qt is installed"
