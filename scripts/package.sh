@@ -125,7 +125,8 @@ done
 cp packaging/linux/THIRD-PARTY.txt "$stage/licences/"
 
 tarball=$name-linux-x86_64.tar.gz
-# Same sources, same bytes: no owner names, a fixed time and order, no gzip time stamp.
+# Packed twice from the same build, the same bytes: no owner names, a fixed time and order, no
+# gzip time stamp.
 tar -C "$work" --sort=name --owner=0 --group=0 --numeric-owner \
     --mtime="@$(git log -1 --format=%ct)" -cf - "$name" | gzip -9n >"$out/$tarball"
 
