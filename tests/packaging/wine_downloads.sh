@@ -35,6 +35,10 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 wineboot --init >/dev/null 2>&1
 wineserver --wait
+# Players' Wine and Proton give programs Wine's own fonts, Tahoma first (the face Windows
+# dialogs ask for); Debian's Wine finds none of those that fonts-wine installs, and a Qt program
+# falls back to a serif face. Put them in the prefix's Fonts folder, where every Wine looks.
+ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 winpath() { echo "Z:${1//\//\\}"; }
