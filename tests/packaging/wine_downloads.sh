@@ -39,6 +39,8 @@ wineserver --wait
 # dialogs ask for); Debian's Wine finds none of those that fonts-wine installs, and a Qt program
 # falls back to a serif face. Put them in the prefix's Fonts folder, where every Wine looks.
 ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+[ -e "$WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf" ] ||
+    { echo "FAIL: no Tahoma for Wine (fonts-wine, scripts/deps.sh windows)" >&2; exit 1; }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 winpath() { echo "Z:${1//\//\\}"; }
