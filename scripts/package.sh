@@ -125,10 +125,11 @@ done
 cp packaging/linux/THIRD-PARTY.txt "$stage/licences/"
 
 tarball=$name-linux-x86_64.tar.gz
-# Packed twice from the same build, the same bytes: no owner names, a fixed time and order, no
-# gzip time stamp.
-tar -C "$work" --sort=name --owner=0 --group=0 --numeric-owner \
-    --mtime="@$(git log -1 --format=%ct)" -cf - "$name" | gzip -9n >"$out/$tarball"
+# Packed twice from the same build, the same bytes: no owner names, a fixed time (the last
+# commit's, or SOURCE_DATE_EPOCH's) and order, no gzip time stamp.
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+tar -C "$work" --sort=name --owner=0 --group=0 --numeric-owner --mtime="@$epoch" \
+    -cf - "$name" | gzip -9n >"$out/$tarball"
 
 echo "== checksums"
 (cd "$out" && sha256sum glimmbar_*.deb "$tarball" >SHA256SUMS && cat SHA256SUMS)
