@@ -106,7 +106,7 @@ sources=$stage/licences/SOURCES.txt
 } >"$sources"
 # The package a file came from; with Debian's merged /usr a package may list it under /lib.
 owner() {
-    { dpkg -S "$1" || dpkg -S "${1#/usr}"; } 2>/dev/null | head -n 1 | cut -d: -f1
+    { dpkg -S "$1" || dpkg -S "${1#/usr}"; } 2>/dev/null | sed -n 1p | cut -d: -f1
 }
 for plugin in "${plugins[@]}"; do origin[plugins/$plugin]=$system_qt/$plugin; done
 for file in $(printf '%s\n' "${!origin[@]}" | sort); do

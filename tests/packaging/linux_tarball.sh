@@ -42,7 +42,7 @@ bare=$work/bare-lib
 mkdir -p "$bare"
 for soname in $(grep -v '^#' "$here/../../packaging/linux/desktop-libs.txt"); do
     path=$(PATH=$PATH:/usr/sbin:/sbin ldconfig -p |
-        awk -v n="$soname" '$1 == n && /x86-64/ { print $NF; exit }')
+        awk -v n="$soname" '$1 == n && /x86-64/ && !found { print $NF; found = 1 }')
     [ -n "$path" ] || fail "$soname is not installed here"
     for lib in "$path" $(ldd "$path" | awk '$3 ~ /^\// { print $3 }'); do
         name=$(basename "$lib")
@@ -78,7 +78,7 @@ see_window() { # folder title shot program [arguments]
     shift 3
     bare_desktop "$where" "$@" >"$work/program.log" 2>&1 &
     program=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1) ||
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" | sed -n 1p) ||
         fail "no window titled '$title' from $1 in $where: $(cat "$work/program.log")"
     local mapped
     # (The path is the rest of the line after the fifth field, and may hold spaces.)
