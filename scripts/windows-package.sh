@@ -3,6 +3,7 @@
 # preset and leaves in build/windows-package/
 #   glimmbar-<version>-windows-x64.zip        portable: unzip anywhere and start glimmbar.exe
 #   glimmbar-<version>-windows-x64-setup.exe  NSIS installer with Start-menu entry and uninstaller
+#   SHA256SUMS                                the checksums of both
 # Both carry glimmbar.exe, the Qt and MinGW-w64 runtime DLLs it loads and nothing else, the Qt
 # plugins it loads, the calculator's data files, a read-me and the licences.
 set -euo pipefail
@@ -98,6 +99,10 @@ zip_name=glimmbar-$version-windows-x64.zip
 echo "== installer"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DTABLES="$out/tables.nsh" \
     -DOUTFILE="$out/glimmbar-$version-windows-x64-setup.exe" packaging/windows/glimmbar.nsi
+
+echo "== checksums"
+(cd "$out" && sha256sum "$zip_name" "glimmbar-$version-windows-x64-setup.exe" >SHA256SUMS &&
+    cat SHA256SUMS)
 
 echo "shipped:"
 (cd "$stage" && find . -name '*.dll' | sort)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows downloads as a player meets them, under Wine on a real X display (Xvfb with a
-# window manager): the program from the portable zip and from a silent install, each checked
-# from outside through its window title, the files it writes and a screenshot.
+# window manager): checked against SHA256SUMS, then the program from the portable zip and from
+# a silent install, each checked from outside through its window title, the files it writes and
+# a screenshot.
 #   tests/packaging/wine_downloads.sh <folder with the zip and the setup.exe> [screenshot folder]
 set -euo pipefail
 downloads=$(realpath "$1")
@@ -9,6 +10,12 @@ shots=${2:-$downloads/shots}
 mkdir -p "$shots"
 zip=$(ls "$downloads"/glimmbar-*-windows-x64.zip)
 setup=$(ls "$downloads"/glimmbar-*-windows-x64-setup.exe)
+# Both as the player checks them, against SHA256SUMS.
+(cd "$downloads" && sha256sum --quiet -c SHA256SUMS) || { echo "FAIL: SHA256SUMS" >&2; exit 1; }
+for download in "$zip" "$setup"; do
+    grep -q " $(basename "$download")\$" "$downloads/SHA256SUMS" ||
+        { echo "FAIL: SHA256SUMS lacks $(basename "$download")" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/wineprefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -28,6 +35,12 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 wineboot --init >/dev/null 2>&1
 wineserver --wait
+# Players' Wine and Proton give programs Wine's own fonts, Tahoma first (the face Windows
+# dialogs ask for); Debian's Wine finds none of those that fonts-wine installs, and a Qt program
+# falls back to a serif face. Put them in the prefix's Fonts folder, where every Wine looks.
+ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+[ -e "$WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf" ] ||
+    { echo "FAIL: no Tahoma for Wine (fonts-wine, scripts/deps.sh windows)" >&2; exit 1; }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 winpath() { echo "Z:${1//\//\\}"; }
