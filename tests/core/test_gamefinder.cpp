@@ -56,6 +56,7 @@ private slots:
                 while (lines[++i] != "end") {
                     content += lines[i].toUtf8() + "\n";
                 }
+                content.replace("<BOM>", "\xEF\xBB\xBF").replace("<EOF>\n", "");
                 home.write(rest, content);
             } else if (word == "expect") {
                 expected.append(
