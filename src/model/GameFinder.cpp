@@ -350,7 +350,7 @@ public:
                 continue;
             }
             const QString funcom =
-                base == drive ? driveC.find(u"Funcom") : childIgnoringCase(base, u"Funcom");
+                base == drive ? driveC.find(u"Funcom") : Listing(base).find(u"Funcom");
             if (!funcom.isEmpty()) {
                 consider(childIgnoringCase(funcom, u"Anarchy Online"), where);
             }
