@@ -194,6 +194,24 @@ void readFlowSection(QStringView text, LutrisGame& game) {
     }
 }
 
+// Whether a line ends inside a double-quoted scalar on a backslash that escapes the line break.
+bool endsInEscapedLineBreak(QStringView line) {
+    QChar quote;
+    bool escaping = false;
+    for (const QChar c : line) {
+        if (escaping) {
+            escaping = false;
+        } else if (quote == u'"' && c == u'\\') {
+            escaping = true;
+        } else if (quote.isNull() && (c == u'"' || c == u'\'')) {
+            quote = c;
+        } else if (c == quote) {
+            quote = QChar();
+        }
+    }
+    return escaping;
+}
+
 // A value and the lines it is folded onto: each further line indented more than the key adds
 // a space and its text, except after an escaped line break in a double-quoted value.
 QString foldedValue(const QList<QStringView>& lines, qsizetype& index, qsizetype keyIndent,
@@ -202,7 +220,7 @@ QString foldedValue(const QList<QStringView>& lines, qsizetype& index, qsizetype
     while (index + 1 < lines.size() && !lines[index + 1].trimmed().isEmpty() &&
            indentOf(lines[index + 1]) > keyIndent) {
         const QStringView more = lines[++index].trimmed();
-        if (value.trimmed().startsWith(u'"') && value.endsWith(u'\\')) {
+        if (endsInEscapedLineBreak(value)) {
             value.chop(1);
         } else {
             value += u' ';
