@@ -194,6 +194,19 @@ void readFlowSection(QStringView text, LutrisGame& game) {
     }
 }
 
+// A line without the spaces and tabs around it (and the CR of a CR LF): YAML's blanks, which
+// are fewer than QString::trimmed()'s.
+QStringView withoutBlanks(QStringView line) {
+    while (!line.isEmpty() && (line.front() == u' ' || line.front() == u'\t')) {
+        line = line.mid(1);
+    }
+    while (!line.isEmpty() &&
+           (line.back() == u' ' || line.back() == u'\t' || line.back() == u'\r')) {
+        line.chop(1);
+    }
+    return line;
+}
+
 // Whether a line ends inside a double-quoted scalar on a backslash that escapes the line break.
 bool endsInEscapedLineBreak(QStringView line) {
     QChar quote;
@@ -219,7 +232,7 @@ QString foldedValue(const QList<QStringView>& lines, qsizetype& index, qsizetype
     QString value = first.toString();
     while (index + 1 < lines.size() && !lines[index + 1].trimmed().isEmpty() &&
            indentOf(lines[index + 1]) > keyIndent) {
-        const QStringView more = lines[++index].trimmed();
+        const QStringView more = withoutBlanks(lines[++index]);
         if (endsInEscapedLineBreak(value)) {
             value.chop(1);
         } else {
