@@ -148,15 +148,11 @@ QString yamlScalar(QStringView text, qsizetype from, bool flow, qsizetype* end =
 }
 
 // Splits "key: value" at the colon that ends the key; the key is empty when there is none.
+// Lutris writes its keys plain, never quoted.
 std::pair<QString, QStringView> yamlKey(QStringView content) {
     for (qsizetype i = 0; i < content.size(); ++i) {
         if (content[i] == u':' && (i + 1 == content.size() || content[i + 1].isSpace())) {
-            QString key = content.left(i).trimmed().toString();
-            if (key.size() >= 2 && (key.startsWith(u'"') || key.startsWith(u'\'')) &&
-                key.back() == key.front()) {
-                key = key.mid(1, key.size() - 2);
-            }
-            return {key, content.mid(i + 1)};
+            return {content.left(i).trimmed().toString(), content.mid(i + 1)};
         }
     }
     return {};
