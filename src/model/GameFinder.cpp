@@ -92,59 +92,46 @@ bool isBlank(QStringView line) {
 
 // One scalar from `from` on: double-quoted, single-quoted or plain. A plain scalar in a flow
 // mapping ("{a: b, c: d}") ends at a comma, a closing brace or a key's colon. `end` is where
-// reading stopped. A quote left open, or a value that is no plain text (a mapping, a list, an
-// alias), gives a null string.
+// reading stopped. A quote left open gives a null string.
 QString yamlScalar(QStringView text, qsizetype from, bool flow, qsizetype* end = nullptr) {
     const qsizetype n = text.size();
     qsizetype i = from;
     while (i < n && text[i].isSpace()) {
         ++i;
     }
+    const QChar quote = i < n && (text[i] == u'"' || text[i] == u'\'') ? text[i] : QChar();
     QString value(QLatin1String(""));
-    bool closed = false;
-    if (i < n && text[i] == u'"') {
-        for (++i; i < n && !closed; ++i) {
-            if (text[i] == u'\\' && i + 1 < n) {
-                value += unescaped(text[++i]);
-            } else if (text[i] == u'"') {
-                closed = true;
-            } else {
-                value += text[i];
-            }
-        }
-    } else if (i < n && text[i] == u'\'') {
-        for (++i; i < n && !closed; ++i) {
-            if (text[i] == u'\'' && i + 1 < n && text[i + 1] == u'\'') {
-                value += text[++i];
-            } else if (text[i] == u'\'') {
-                closed = true;
-            } else {
-                value += text[i];
-            }
-        }
-    } else if (i < n && QStringView(u"{[&*!|>%@`").contains(text[i])) {
-        closed = false;
-    } else {
+    if (quote.isNull()) {
         const qsizetype start = i;
         for (; i < n; ++i) {
-            const bool colonEnds =
-                text[i] == u':' && (i + 1 == n || text[i + 1].isSpace() || text[i + 1] == u',');
+            const bool colonEnds = text[i] == u':' && (i + 1 == n || text[i + 1].isSpace());
             if ((flow && (text[i] == u',' || text[i] == u'}' || colonEnds)) ||
                 (text[i] == u'#' && i > start && text[i - 1].isSpace())) {
                 break;
             }
         }
         value = text.mid(start, i - start).trimmed().toString();
-        closed = value != QLatin1String("~") && value != QLatin1String("null");
+    } else {
+        bool closed = false;
+        for (++i; i < n && !closed; ++i) {
+            if (quote == u'"' && text[i] == u'\\' && i + 1 < n) {
+                value += unescaped(text[++i]);
+            } else if (quote == u'\'' && text[i] == u'\'' && i + 1 < n && text[i + 1] == u'\'') {
+                value += text[++i];
+            } else if (text[i] == quote) {
+                closed = true;
+            } else {
+                value += text[i];
+            }
+        }
         if (!closed) {
-            value.clear();
-            closed = true;
+            value = QString();
         }
     }
     if (end != nullptr) {
         *end = i;
     }
-    return closed ? value : QString();
+    return value;
 }
 
 // Splits "key: value" at the colon that ends the key; the key is empty when there is none.
