@@ -553,7 +553,7 @@ QList<GameInstall> findGameInstalls(const GameSearch& search) {
         };
         for (const char* steam :
              {"/.local/share/Steam", "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
-              "/snap/steam/common/.local/share/Steam", "/.steam/steam", "/.steam/root"}) {
+              "/snap/steam/common/.local/share/Steam", "/.steam/steam"}) {
             found.steam(in(steam));
         }
         const QString wine = QStringLiteral("Wine");
