@@ -23,13 +23,12 @@ private slots:
         TestFolder home;
         const QString root = QDir(home.path()).canonicalPath();
         QStringList lines = readTextLines(file).value().replaceInStrings("HOME", root);
-#ifdef GLIMMBAR_REGISTRY_GAMES
-        lines.replaceInStrings("REGISTRY", GLIMMBAR_REGISTRY_GAMES);
-#else
-        if (lines.contains("registry")) {
+        // Set by tests/core/finder_registry.cmake, which writes the entries the case reads.
+        const QString registryGames = qEnvironmentVariable("GLIMMBAR_REGISTRY_GAMES");
+        if (lines.contains("registry") && registryGames.isEmpty()) {
             QSKIP("registry entries are written only into the Wine prefix of the Windows tests");
         }
-#endif
+        lines.replaceInStrings("REGISTRY", registryGames);
 #ifdef Q_OS_WIN
         const bool windows = true;
 #else
