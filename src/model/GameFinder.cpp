@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <QSettings>
 #endif
@@ -78,6 +80,25 @@ bool isNumber(const QString& text) {
 
 // --- A little of YAML, as Lutris writes its game files (PyYAML, block style). ---
 
+// The text of the escape whose letter is at `i` in a double-quoted scalar; `i` ends on its last
+// character. PyYAML writes every character outside ASCII as \xXX, \uXXXX or \UXXXXXXXX, so a
+// home folder named "jörg" reaches the file as "j\xF6rg".
+QString yamlEscape(QStringView text, qsizetype& i) {
+    const QChar e = text[i];
+    const int digits = e == u'x' ? 2 : e == u'u' ? 4 : e == u'U' ? 8 : 0;
+    const QStringView hex = text.mid(i + 1).left(digits);
+    const bool isHex = std::all_of(hex.begin(), hex.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c.toLower() >= u'a' && c.toLower() <= u'f');
+    });
+    const uint code = hex.toUInt(nullptr, 16);
+    if (digits == 0 || hex.size() < digits || !isHex || code > 0x10FFFF) {
+        return unescaped(e);
+    }
+    i += digits;
+    const char32_t point = code;
+    return QString::fromUcs4(&point, 1);
+}
+
 qsizetype indentOf(QStringView line) {
     qsizetype n = 0;
     while (n < line.size() && line[n] == u' ') {
@@ -115,7 +136,7 @@ QString yamlScalar(QStringView text, qsizetype from, bool flow, qsizetype* end =
         bool closed = false;
         for (++i; i < n && !closed; ++i) {
             if (quote == u'"' && text[i] == u'\\' && i + 1 < n) {
-                value += unescaped(text[++i]);
+                value += yamlEscape(text, ++i);
             } else if (quote == u'\'' && text[i] == u'\'' && i + 1 < n && text[i + 1] == u'\'') {
                 value += text[++i];
             } else if (text[i] == quote) {
