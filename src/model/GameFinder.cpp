@@ -212,19 +212,24 @@ QStringView withoutBlanks(QStringView line) {
 }
 
 // Whether a line ends inside a double-quoted scalar on a backslash that escapes the line break.
+// A quote opens a scalar only where one starts: after a blank, a colon, a comma or a brace (or
+// it is the second quote of a single-quoted scalar's doubled quote).
 bool endsInEscapedLineBreak(QStringView line) {
     QChar quote;
+    QChar before = u' ';
     bool escaping = false;
     for (const QChar c : line) {
         if (escaping) {
             escaping = false;
         } else if (quote == u'"' && c == u'\\') {
             escaping = true;
-        } else if (quote.isNull() && (c == u'"' || c == u'\'')) {
+        } else if (quote.isNull() && (c == u'"' || c == u'\'') &&
+                   (QStringView(u" \t:,{[").contains(before) || (c == u'\'' && before == c))) {
             quote = c;
         } else if (c == quote) {
             quote = QChar();
         }
+        before = c;
     }
     return escaping;
 }
