@@ -54,6 +54,12 @@ std::filesystem::path fsPath(const QString& native) {
 }
 
 #ifndef Q_OS_WIN
+// Whether a path starts with drive Z: ("Z:", "z:\...", "Z:/...").
+bool startsWithDriveZ(const QString& path) {
+    return path.size() >= 2 && path[1] == u':' && (path[0] == u'Z' || path[0] == u'z') &&
+           (path.size() == 2 || path[2] == u'\\' || path[2] == u'/');
+}
+
 // The entry of `folder` whose name equals `name` but for letter case, or an empty string.
 QString findIgnoringCase(const QString& folder, const QString& name) {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
@@ -119,8 +125,7 @@ QString nativePath(const QString& gamePath) {
     }
     QString path = gamePath;
     // The Windows build under Wine stores Linux paths on drive Z:, Wine's name for "/".
-    if (path.size() >= 2 && path[1] == u':' && (path[0] == u'Z' || path[0] == u'z') &&
-        (path.size() == 2 || path[2] == u'\\' || path[2] == u'/')) {
+    if (startsWithDriveZ(path)) {
         path = QStringLiteral("/") + path.mid(2);
     }
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -128,7 +133,11 @@ QString nativePath(const QString& gamePath) {
 
     const bool absolute = path.startsWith(QLatin1Char('/'));
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString resolved = absolute ? QStringLiteral("/") : QString();
+    // "a\..\Z:\x" cleans up to "Z:/x", a folder named "Z:" in the working folder. It keeps
+    // "./" in front, so that the Linux path is never read as drive Z: when mapped again.
+    QString resolved = absolute                 ? QStringLiteral("/")
+                       : startsWithDriveZ(path) ? QStringLiteral(".")
+                                                : QString();
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
         const QString exact = joined(resolved, part);

@@ -2,8 +2,9 @@
 // instead of hunting for it in a folder dialog.
 //
 // Only the usual places are looked at, never the whole disk: Steam's libraries, the game
-// installer's own folders (on Linux inside Wine, Lutris and Bottles prefixes) and, on Windows,
-// the registry. A folder counts when it holds anarchy.exe in any letter case.
+// installer's own folders (on Linux inside the Wine prefixes of Steam's Proton, Wine, Lutris,
+// Bottles, PlayOnLinux and CrossOver) and, on Windows, the registry. A folder counts when it
+// holds anarchy.exe in any letter case.
 #pragma once
 
 #include <QList>
@@ -26,18 +27,32 @@ GameSearch gameSearchOfThisComputer();
 
 struct GameInstall {
     QString folder; // as game text, the way the folder dialog gives it
-    QString where;  // "Steam", "Wine", "Lutris", "Bottles" or "Windows"
+    QString where;  // "Steam", "Proton", "Wine", "Lutris", "Bottles", "PlayOnLinux",
+                    // "CrossOver" or "Windows"
 
     friend bool operator==(const GameInstall&, const GameInstall&) = default;
 };
 
 // The installations found, Steam's first, each folder once even when reached by two ways
 // (~/.steam/steam is usually a link to ~/.local/share/Steam). Empty when none is found.
+// A Wine prefix costs a few folder look-ups, so hundreds of Proton prefixes stay quick.
 QList<GameInstall> findGameInstalls(const GameSearch& search);
 
 // The library folders listed in the text of Steam's steamapps/libraryfolders.vdf: the "path"
 // of each numbered block, or the value of each numbered key in the older layout. Escapes are
 // undone, so a Windows path comes out with single backslashes.
+// A leading byte-order mark is ignored.
 QStringList steamLibraryFolders(const QString& vdfText);
+
+// What a Lutris game file (~/.config/lutris/games/*.yml) says about a Windows game: the
+// program it starts and its Wine prefix, as written (empty when missing). Only the "game"
+// section is read; values may be plain, quoted, or folded onto further lines.
+struct LutrisGame {
+    QString exe;
+    QString prefix;
+
+    friend bool operator==(const LutrisGame&, const LutrisGame&) = default;
+};
+LutrisGame lutrisGame(const QString& yamlText);
 
 } // namespace glimmbar
