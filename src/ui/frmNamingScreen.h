@@ -14,6 +14,8 @@
 #include <array>
 
 class QCheckBox;
+class QGridLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,7 +27,6 @@ namespace glimmbar {
 class frmCalculate;
 class frmNewAbout;
 class frmOptions;
-class TwipsLayout;
 
 class frmNamingScreen : public QWidget {
     Q_OBJECT
@@ -70,10 +71,10 @@ private:
     };
     static constexpr int kRowCount = 6;
 
-    void buildPetRows(TwipsLayout& layout);
-    void buildProfessionButtons(TwipsLayout& layout);
-    void buildColourBlock(TwipsLayout& layout);
-    void buildButtonRow(TwipsLayout& layout);
+    QGridLayout* buildPetRows();
+    QLayout* buildProfessionButtons();
+    QLayout* buildColourBlock();
+    QLayout* buildButtonRow();
     void buildTabOrder();
 
     void showStoredNames();
