@@ -1,5 +1,6 @@
 #include "frmNamingScreen.h"
 
+#include "ColourNameBox.h"
 #include "EnterKey.h"
 #include "Pictures.h"
 #include "RadioGroupFocus.h"
@@ -53,10 +54,6 @@ constexpr std::array<PetRowSpec, 6> kPetRows = {{
      "chkRememberCrat", 3},
 }};
 
-// The order a colour code looks for its target box; the first key that matches wins.
-constexpr std::array<PetRole, 6> kColourTargetOrder = {
-    PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Crat, PetRole::Mechdog};
-
 // Grey's button shows the menu background rather than its colour.
 bool facedLikeTheMenu(const GameColour& colour) {
     return qstrcmp(colour.name, "Grey") == 0;
@@ -93,32 +90,6 @@ QString faceStyle(const QColor& face) {
                           "QPushButton:focus { border: 2px solid palette(highlight); }"
                           "QPushButton:pressed { border: 2px inset palette(shadow); }")
         .arg(face.name());
-}
-
-// The preview reads like a line of the game's chat: light text on a dark strip. Colours too dark
-// to read there (Black, Dark Blue) get a light backing.
-const QColor kChatBackground(0x1e, 0x1e, 0x1e);
-const QColor kChatText(0xe0, 0xe0, 0xe0);
-const QColor kDarkColourBacking(0xc0, 0xc0, 0xc0);
-
-QColor previewColour(int number) {
-    const GameColour* colour = findGameColour(number);
-    return colour != nullptr ? QColor::fromRgb(colour->rgb) : kChatText;
-}
-
-QString previewHtml(const QString& name) {
-    QString html;
-    for (const ColourRun& run : colourRuns(name)) {
-        const QColor colour = previewColour(run.colour);
-        QString style = QStringLiteral("color:%1;").arg(colour.name());
-        if (colour.lightnessF() < 0.3) {
-            style += QStringLiteral("background-color:%1;").arg(kDarkColourBacking.name());
-        }
-        html += QStringLiteral("<span style=\"%1\">%2</span>")
-                    .arg(style, run.text.toHtmlEscaped().replace(QLatin1Char(' '),
-                                                                 QStringLiteral("&nbsp;")));
-    }
-    return html;
 }
 
 int rowIndex(PetRole role) {
@@ -180,9 +151,6 @@ void bringToFront(QWidget* window) {
 QGridLayout* frmNamingScreen::buildPetRows() {
     QFont nameFont = font();
     nameFont.setPointSizeF(font().pointSizeF() * kNameBoxFontScale);
-    QPalette chat = palette();
-    chat.setColor(QPalette::Window, kChatBackground);
-    chat.setColor(QPalette::WindowText, kChatText);
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(0);
     int labelWidth = 0;
@@ -192,19 +160,13 @@ QGridLayout* frmNamingScreen::buildPetRows() {
         RowControls& row = m_rows[i];
         const QString caption = text(spec.caption);
 
-        row.name = new QLineEdit(this);
-        row.name->setObjectName(text(spec.nameBox));
-        row.name->setFont(nameFont);
-        // A name has no length limit; Qt's default would cut a long remembered name.
-        row.name->setMaxLength(std::numeric_limits<int>::max());
-        row.name->setAccessibleName(caption);
-        row.name->setMinimumWidth(row.name->fontMetrics().height() * 23 / 2);
-        row.name->installEventFilter(this);
-        const int boxHeight = row.name->sizeHint().height();
+        row.name = new ColourNameBox(text(spec.nameBox), caption, nameFont, this);
+        connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
+        const int boxHeight = row.name->box()->sizeHint().height();
 
         row.label = new QLabel(caption, this);
         row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.label->setBuddy(row.name);
+        row.label->setBuddy(row.name->box());
         row.label->setMinimumHeight(boxHeight);
         labelWidth = std::max(labelWidth, row.label->sizeHint().width());
 
@@ -215,16 +177,6 @@ QGridLayout* frmNamingScreen::buildPetRows() {
         row.picture->setAccessibleName(caption);
         row.picture->setMinimumHeight(boxHeight);
 
-        row.preview = new QLabel(this);
-        row.preview->setObjectName(QStringLiteral("label") + text(spec.nameBox).mid(3).chopped(4) +
-                                   QStringLiteral("Preview"));
-        row.preview->setTextFormat(Qt::RichText);
-        row.preview->setAutoFillBackground(true);
-        row.preview->setPalette(chat);
-        row.preview->setAccessibleDescription(caption + QStringLiteral(" as the game shows it"));
-        row.preview->hide();
-        connect(row.name, &QLineEdit::textChanged, this, [this, &row] { showPreview(row); });
-
         row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
         row.remember->setObjectName(text(spec.rememberBox));
         row.remember->setAccessibleName(QStringLiteral("Remember ") + caption +
@@ -234,11 +186,9 @@ QGridLayout* frmNamingScreen::buildPetRows() {
         const int top = spec.line - 1;
         grid->addWidget(row.label, top, 0, 2, 1, Qt::AlignTop);
         grid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
-        grid->addWidget(row.name, top, 2, 2, 1, Qt::AlignTop);
-        grid->addWidget(row.preview, top, 2, 2, 1, Qt::AlignBottom);
+        grid->addWidget(row.name, top, 2, 2, 1);
         grid->addWidget(row.remember, top, 3, 2, 1, Qt::AlignTop);
-        rowHeight = std::max(rowHeight, boxHeight + row.preview->fontMetrics().height() + 2 +
-                                            fontMetrics().height() / 2);
+        rowHeight = std::max(rowHeight, row.name->minimumHeight() + fontMetrics().height() / 2);
     }
     // Hidden rows still hold their lines and the labels' column its width.
     for (int line = 0; line <= kLineCount; ++line) {
@@ -373,7 +323,7 @@ void frmNamingScreen::buildTabOrder() {
 
     QList<QWidget*> chain;
     for (std::size_t i : byLine) {
-        chain << m_rows[i].name << m_rows[i].remember;
+        chain << m_rows[i].name->box() << m_rows[i].remember;
     }
     for (QRadioButton* button : m_professionButtons) {
         chain << button;
@@ -409,7 +359,6 @@ void frmNamingScreen::showStoredNames() {
             row.picture->hide();
             row.name->hide();
             row.remember->hide();
-            showPreview(row);
         }
     }
     focusFirstNameBox();
@@ -417,12 +366,13 @@ void frmNamingScreen::showStoredNames() {
 
 void frmNamingScreen::selectProfession(Profession profession) {
     m_settings.LastModeUsedMEC = professionText(profession);
-    m_lastFocusedBox = QString::fromLatin1(roleKey(professionRoles(profession).front()));
     ShowProfessionControls(profession);
+    // After the switch: hiding the box that had the focus must not make it the target.
+    m_colourTarget =
+        m_rows[static_cast<std::size_t>(rowIndex(professionRoles(profession).front()))].name;
 }
 
 void frmNamingScreen::ShowProfessionControls(Profession profession) {
-    m_switchingProfession = true;
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const bool shown = roleProfession(kPetRows[i].role) == profession;
         RowControls& row = m_rows[i];
@@ -430,9 +380,7 @@ void frmNamingScreen::ShowProfessionControls(Profession profession) {
         row.picture->setVisible(shown);
         row.name->setVisible(shown);
         row.remember->setVisible(shown);
-        showPreview(row);
     }
-    m_switchingProfession = false;
 }
 
 void frmNamingScreen::focusFirstNameBox() {
@@ -445,78 +393,16 @@ void frmNamingScreen::focusFirstNameBox() {
     m_rows[static_cast<std::size_t>(first)].name->setFocus();
 }
 
-void frmNamingScreen::showPreview(RowControls& row) {
-    const bool codes = !row.name->isHidden() && holdsColourCode(row.name->text());
-    if (codes) {
-        row.preview->setText(previewHtml(row.name->text()));
-    }
-    row.preview->setVisible(codes);
-}
-
-bool frmNamingScreen::removeWholeCode(QLineEdit& box, const QKeyEvent& key) {
-    const bool backspace = key.key() == Qt::Key_Backspace;
-    if ((!backspace && key.key() != Qt::Key_Delete) ||
-        (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || box.hasSelectedText() ||
-        box.isReadOnly()) {
-        return false;
-    }
-    const qsizetype index = box.cursorPosition() - (backspace ? 1 : 0);
-    if (index < 0 || index >= box.text().size()) {
-        return false;
-    }
-    const auto [start, length] = codeSpanAt(box.text(), index);
-    if (length == 1) {
-        return false;
-    }
-    // Through the selection, so Undo brings the code back.
-    box.setSelection(static_cast<int>(start), static_cast<int>(length));
-    box.del();
-    return true;
-}
-
-bool frmNamingScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box != nullptr && removeWholeCode(*box, *static_cast<QKeyEvent*>(event))) {
-            return true;
-        }
-    }
-    if (event->type() == QEvent::FocusOut && !m_switchingProfession) {
-        for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-            if (m_rows[i].name == watched) {
-                m_lastFocusedBox = QString::fromLatin1(roleKey(kPetRows[i].role));
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmNamingScreen::PutInColour(int colour) {
-    QLineEdit* target = nullptr;
-    for (PetRole role : kColourTargetOrder) {
-        if (m_lastFocusedBox == QLatin1String(roleKey(role))) {
-            target = m_rows[static_cast<std::size_t>(rowIndex(role))].name;
-            break;
-        }
+    if (m_colourTarget != nullptr) {
+        m_colourTarget->appendColour(colour);
     }
-    if (target == nullptr) {
-        return;
-    }
-    target->setText(target->text() + colourCode(colour));
-    target->setFocus(Qt::OtherFocusReason);
-    target->deselect();
-    target->setCursorPosition(static_cast<int>(target->text().size()));
 }
 
 void frmNamingScreen::switchColourFaces() {
-    const bool toColours = m_textOrColors->text() == kShowColours;
-    if (!toColours) {
-        m_textOrColors->setText(kShowColours);
-    }
-    showColourFaces(toColours);
-    if (toColours) {
-        m_textOrColors->setText(kShowText);
-    }
+    m_colourFaces = !m_colourFaces;
+    m_textOrColors->setText(m_colourFaces ? kShowText : kShowColours);
+    showColourFaces(m_colourFaces);
 }
 
 void frmNamingScreen::showColourFaces(bool colours) {

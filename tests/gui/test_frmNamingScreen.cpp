@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -28,6 +30,41 @@ QString codes(std::initializer_list<int> numbers) {
 void key(int key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
     for (int i = 0; i < times; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+}
+
+// A name as written in the test data: {n} is the character with code n.
+QString unescaped(QString name) {
+    static const QRegularExpression escape(QStringLiteral("\\{(\\d+)\\}"));
+    for (QRegularExpressionMatch m; (m = escape.match(name)).hasMatch();) {
+        name.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt()));
+    }
+    return name;
+}
+
+// One key of the editing cases, on the focused box.
+void press(QLineEdit* box, const QString& step) {
+    static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
+        {"ctrl+backspace", {Qt::Key_Backspace, Qt::ControlModifier}},
+        {"ctrl+delete", {Qt::Key_Delete, Qt::ControlModifier}},
+        {"backspace", {Qt::Key_Backspace, {}}},
+        {"delete", {Qt::Key_Delete, {}}},
+        {"left", {Qt::Key_Left, {}}},
+        {"right", {Qt::Key_Right, {}}},
+        {"shift+left", {Qt::Key_Left, Qt::ShiftModifier}},
+        {"shift+right", {Qt::Key_Right, Qt::ShiftModifier}},
+        {"cut", {Qt::Key_X, Qt::ControlModifier}},
+        {"undo", {Qt::Key_Z, Qt::ControlModifier}},
+    };
+    const QString text = unescaped(step.section(':', 1));
+    if (keys.contains(step)) {
+        QTest::keyClick(box, keys[step].first, keys[step].second);
+    } else if (step.startsWith("type:")) {
+        QTest::keyClicks(box, text);
+    } else {
+        QVERIFY(step.startsWith("paste:"));
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
 }
 
@@ -135,8 +172,8 @@ private slots:
         QCOMPARE(preview->text().count("<span"), 2);
         QVERIFY(preview->text().contains("color:#9c00ff;\">R&amp;x</span>"));
         key(Qt::Key_Backspace, {}, 4);
-        key(Qt::Key_Left, {}, 9);
-        key(Qt::Key_Delete); // from inside the Black code
+        key(Qt::Key_Left, {}, 5); // the caret steps over a code as over one character
+        key(Qt::Key_Delete);      // the Black code
         QCOMPARE(heal->text(), "Doc" + codes({1, 8, 13, 6, 17, 25, 15, 16, 24, 22}));
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(heal->text(), "Doc" + codes({1, 8, 13, 6, 17, 25, 11, 15, 16, 24, 22}));
@@ -149,6 +186,46 @@ private slots:
         QCOMPARE(open.find("PutInRed")->grab().toImage().pixelColor(6, 6), QColor(Qt::red));
         open.click("PutInRed");
         QVERIFY(heal->text().endsWith(codes({24, 24})));
+    }
+
+    // No editing key leaves half a colour code that was not in the name as loaded.
+    void editingKeepsCodesWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caret");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/colourcodes/editing.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+            const QStringList field = line.split(QStringLiteral(" | "));
+            if (line.startsWith('#')) {
+                continue;
+            }
+            QVERIFY2(field.size() == 5, qPrintable(line));
+            QTest::newRow(qPrintable(field[0]))
+                << unescaped(field[1]) << field[2] << field[3] << unescaped(field[4]);
+        }
+    }
+    void editingKeepsCodesWhole() {
+        QFETCH(QString, name);
+        QFETCH(QString, caret);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        OpenWindow open({{6, "1"}, {7, name.toLatin1()}});
+        QLineEdit* box = open.box("Attack");
+        QCOMPARE(box->text(), name);
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        const int start = caret.section('-', 0, 0).toInt();
+        box->setCursorPosition(start);
+        if (caret.contains('-')) {
+            box->setSelection(start, caret.section('-', 1).toInt() - start);
+        }
+        for (const QString& step : keys.split(' ')) {
+            press(box, step);
+        }
+        QCOMPARE(box->text(), expected);
     }
 
     // Create Files (Alt+C) writes the scripts and remembers the ticked names, a 40,000-character
