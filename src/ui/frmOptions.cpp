@@ -1,5 +1,7 @@
 #include "frmOptions.h"
 
+#include "EnterKey.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,8 +72,8 @@ QLabel* labelFor(const QString& caption, QWidget* box) {
     return label;
 }
 
-// No button of this window answers Enter: a player finishing a script name with Enter must
-// not save or toggle anything by accident.
+// No button of this window is the default: a player finishing a script name with Enter must
+// not save or toggle anything by accident. Enter on a focused button still presses it.
 QPushButton* makeButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
@@ -128,6 +130,7 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Fix the size before the window exists on screen, so it is never seen resizing.
     adjustSize();
+    pressFocusedButtonOnEnter(*this);
 
     Form_Load();
 }
