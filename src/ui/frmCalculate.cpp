@@ -2,6 +2,7 @@
 
 #include "EnterKey.h"
 #include "RadioGroupFocus.h"
+#include "WindowPlacement.h"
 #include "calculator/PetCalculator.h"
 
 #include <QBoxLayout>
@@ -73,7 +74,7 @@ QIcon calculatorIcon() {
 
 frmCalculate::frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, fixedSizeWindowFlags())
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmCalculate"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -4,6 +4,7 @@
 #include "EnterKey.h"
 #include "Pictures.h"
 #include "RadioGroupFocus.h"
+#include "WindowPlacement.h"
 #include "frmCalculate.h"
 #include "frmNewAbout.h"
 #include "frmOptions.h"
@@ -105,7 +106,7 @@ int rowIndex(PetRole role) {
 
 frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
                                  QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent, fixedSizeWindowFlags())
     , m_settings(settings)
     , m_selection(selection)
     , m_dialogs(dialogs) {
@@ -429,6 +430,7 @@ void frmNamingScreen::openAbout() {
     if (!m_about) {
         m_about = new frmNewAbout;
         m_about->setAttribute(Qt::WA_DeleteOnClose);
+        centreOver(*m_about, *this);
     }
     bringToFront(m_about);
 }
@@ -437,6 +439,7 @@ void frmNamingScreen::openAbout() {
 void frmNamingScreen::openOptions() {
     if (!m_options) {
         m_options = new frmOptions(m_settings, m_selection, m_dialogs);
+        centreOver(*m_options, *this);
     }
     bringToFront(m_options);
 }
@@ -446,6 +449,7 @@ void frmNamingScreen::openOptions() {
 void frmNamingScreen::openCalculator() {
     if (!m_calculator) {
         m_calculator = new frmCalculate(professionFromText(m_settings.LastModeUsedMEC), m_dialogs);
+        centreOver(*m_calculator, *this);
     }
     bringToFront(m_calculator);
 }

@@ -1,6 +1,7 @@
 #include "frmNewAbout.h"
 
 #include "Pictures.h"
+#include "WindowPlacement.h"
 #include "model/Messages.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,7 @@
 namespace glimmbar {
 
 frmNewAbout::frmNewAbout(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent, fixedSizeWindowFlags()) {
     setObjectName(QStringLiteral("frmNewAbout"));
     // A caption of blanks: the title bar reads empty and the picture speaks for the program.
     setWindowTitle(QString(22, QLatin1Char(' ')));

@@ -241,16 +241,6 @@ void frmOptions::applyTo(Settings& settings, PetSelection& selection) const {
     selection.include = shownFlags();
 }
 
-// The window is made hidden long before it is first shown; its size is final only now.
-void frmOptions::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        const QRect screenArea = screen()->geometry();
-        move(screenArea.x() + (screenArea.width() - width()) / 2,
-             screenArea.y() + (screenArea.height() - height()) / 2);
-    }
-    QDialog::showEvent(event);
-}
-
 void frmOptions::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
         selectNextTab();

@@ -228,6 +228,30 @@ private slots:
         QCOMPARE(box->text(), expected);
     }
 
+    // About, Options and the calculator open centred over the naming window wherever it
+    // stands; no window of fixed size offers a maximise button.
+    void windowsOpenOverTheNamingWindow() {
+        OpenWindow open;
+        open.window->move(150, 100);
+        QVERIFY(!open.window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        const QMap<QString, QString> opens{{"cmdAboutButton", "frmNewAbout"},
+                                           {"cmdMiscButton", "frmOptions"},
+                                           {"cmdCalculate", "frmCalculate"}};
+        for (auto it = opens.begin(); it != opens.end(); ++it) {
+            open.click(it.key());
+            QWidget* opened = nullptr;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                opened = window->objectName() == it.value() ? window : opened;
+            }
+            QVERIFY2(opened != nullptr && opened->isVisible(), qPrintable(it.value()));
+            const QPoint offset =
+                opened->frameGeometry().center() - open.window->frameGeometry().center();
+            // A few pixels off at most: a window's final size is known only once it shows.
+            QVERIFY2(offset.manhattanLength() <= 8, qPrintable(it.value()));
+            QVERIFY(!opened->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        }
+    }
+
     // Create Files (Alt+C) writes the scripts and remembers the ticked names, a 40,000-character
     // one whole.
     void createFilesWritesAndRemembers() {
