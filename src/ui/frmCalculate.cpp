@@ -125,7 +125,7 @@ void frmCalculate::buildControls() {
     m_labelNextPetName->setText(QStringLiteral("If one value is lower than the other, "
                                                "enter the lower of the two to see"));
     // As wide as the window was drawn for its font: the hint takes two lines.
-    m_labelBestPetName->setMinimumWidth(fontMetrics().height() * 36);
+    m_labelBestPetName->setMinimumWidth(fontMetrics().height() * 38);
     m_labelNextPetSkill->setText(QStringLiteral("the name and QL of the best pet you can use, "
                                                 "and the next one in the line."));
 
