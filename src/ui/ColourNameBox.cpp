@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <functional>
 #include <limits>
 
 namespace glimmbar {
@@ -68,6 +69,9 @@ public:
         connect(this, &QLineEdit::selectionChanged, this, &NameEdit::takeInWholeCodes);
     }
 
+    // Told whenever the box loses the focus.
+    std::function<void()> onLeft;
+
     void load(const QString& name) {
         m_rule->accepted = name;
         setText(name);
@@ -83,7 +87,9 @@ protected:
     }
     void focusOutEvent(QFocusEvent* event) override {
         QLineEdit::focusOutEvent(event);
-        emit static_cast<ColourNameBox*>(parentWidget())->left();
+        if (onLeft) {
+            onLeft();
+        }
     }
 
 private:
@@ -155,7 +161,11 @@ private:
 ColourNameBox::ColourNameBox(const QString& boxName, const QString& caption, const QFont& font,
                              QWidget* parent)
     : QWidget(parent) {
-    m_box = new NameEdit(this);
+    auto* box = new NameEdit(this);
+    box->onLeft = [this] {
+        emit left();
+    };
+    m_box = box;
     m_box->setObjectName(boxName);
     m_box->setFont(font);
     // A name has no length limit; Qt's default would cut a long remembered name.
@@ -185,6 +195,11 @@ ColourNameBox::ColourNameBox(const QString& boxName, const QString& caption, con
     column->addWidget(m_preview);
     column->addStretch();
     setMinimumHeight(m_box->sizeHint().height() + m_preview->fontMetrics().height() + 2);
+}
+
+ColourNameBox::~ColourNameBox() {
+    // The box may lose the focus while this goes; nobody is left to tell.
+    static_cast<NameEdit*>(m_box)->onLeft = nullptr;
 }
 
 QString ColourNameBox::text() const {

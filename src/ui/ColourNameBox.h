@@ -20,6 +20,7 @@ public:
     // reader.
     ColourNameBox(const QString& boxName, const QString& caption, const QFont& font,
                   QWidget* parent = nullptr);
+    ~ColourNameBox() override;
 
     QString text() const;
     // A name as loaded, kept exactly, half codes included.

@@ -132,6 +132,11 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
 }
 
 frmNamingScreen::~frmNamingScreen() {
+    // Closing the window on its way out takes the focus from a name box; this window is no
+    // longer there to hear of it.
+    for (const RowControls& row : m_rows) {
+        disconnect(row.name, nullptr, this, nullptr);
+    }
     delete m_about;
     delete m_options;
     delete m_calculator;
