@@ -50,7 +50,8 @@ bool holdsColourCode(const QString& name);
 
 // What one key press removing the character at `index` takes out, as start and length: the
 // whole colour code the character belongs to, or that character alone. Codes are read from the
-// start of the name, so the Yellow code (16, 16) is never cut in two.
+// start of the name, so the Yellow code (16, 16) is never cut in two. An index outside the name
+// (Backspace at the start, Delete at the end) gives length 1 at that index.
 std::pair<qsizetype, qsizetype> codeSpanAt(const QString& name, qsizetype index);
 
 // Whether a caret at `position` would stand between the two characters of a colour code.

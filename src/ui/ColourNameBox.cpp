@@ -113,11 +113,8 @@ private:
             (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || hasSelectedText()) {
             return false;
         }
-        const qsizetype index = cursorPosition() - (backspace ? 1 : 0);
-        if (index < 0 || index >= text().size()) {
-            return false;
-        }
-        const auto [start, length] = codeSpanAt(text(), index);
+        // Before the first or after the last character this is that one character: nothing.
+        const auto [start, length] = codeSpanAt(text(), cursorPosition() - (backspace ? 1 : 0));
         if (length == 1) {
             return false;
         }
