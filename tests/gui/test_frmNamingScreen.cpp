@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 #include <optional>
 
@@ -186,6 +187,9 @@ private slots:
         QCOMPARE(open.find("PutInRed")->grab().toImage().pixelColor(6, 6), QColor(Qt::red));
         open.click("PutInRed");
         QVERIFY(heal->text().endsWith(codes({24, 24})));
+        open.click("cmdTextOrColors"); // back to names on the menu's colour
+        QCOMPARE(open.find<QAbstractButton>("PutInRed")->text(), QString("Red"));
+        QVERIFY(open.find("PutInRed")->grab().toImage().pixelColor(6, 6) != QColor(Qt::red));
     }
 
     // No editing key leaves half a colour code that was not in the name as loaded.
@@ -253,7 +257,7 @@ private slots:
     }
 
     // Create Files (Alt+C) writes the scripts and remembers the ticked names, a 40,000-character
-    // one whole.
+    // one whole; Exit (Alt+X) ends the program.
     void createFilesWritesAndRemembers() {
         const QByteArray longName(40000, 'L');
         OpenWindow open({{6, "1"}, {7, longName}});
@@ -266,6 +270,9 @@ private slots:
         QVERIFY(open.folder.read("game/scripts/petnaming").contains("\"" + longName + "\""));
         QCOMPARE(open.folder.read(kSettingsFileName).split('\n').mid(5, 4).join('\n'),
                  "1\r\n" + longName + "\r\n1\r\nAlly\x10\x18\r");
+        QSignalSpy ended(&*open.window, &frmNamingScreen::closed);
+        key(Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(ended.size(), 1);
     }
 };
 
