@@ -76,4 +76,26 @@ std::pair<qsizetype, qsizetype> codeSpanAt(const QString& name, qsizetype index)
     return {index, 1};
 }
 
+bool splitsCode(const QString& name, qsizetype position) {
+    return position > 0 && position < name.size() &&
+           codeSpanAt(name, position - 1) == std::pair<qsizetype, qsizetype>{position - 1, 2};
+}
+
+std::pair<qsizetype, qsizetype> wholeCodeRange(const QString& name, qsizetype start,
+                                               qsizetype end) {
+    return {splitsCode(name, start) ? start - 1 : start, splitsCode(name, end) ? end + 1 : end};
+}
+
+qsizetype halfCodeCharacters(const QString& name) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (codeStartsAt(name, i)) {
+            ++i;
+        } else if (name[i].unicode() < 32) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 } // namespace glimmbar

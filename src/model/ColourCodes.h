@@ -50,7 +50,19 @@ bool holdsColourCode(const QString& name);
 
 // What one key press removing the character at `index` takes out, as start and length: the
 // whole colour code the character belongs to, or that character alone. Codes are read from the
-// start of the name, so the Yellow code (16, 16) is never cut in two.
+// start of the name, so the Yellow code (16, 16) is never cut in two. An index outside the name
+// (Backspace at the start, Delete at the end) gives length 1 at that index.
 std::pair<qsizetype, qsizetype> codeSpanAt(const QString& name, qsizetype index);
+
+// Whether a caret at `position` would stand between the two characters of a colour code.
+bool splitsCode(const QString& name, qsizetype position);
+
+// The range [start, end) widened so that it cuts no colour code in two: what a selection
+// covers once it takes in every code it touches.
+std::pair<qsizetype, qsizetype> wholeCodeRange(const QString& name, qsizetype start, qsizetype end);
+
+// How many control characters of the name belong to no whole colour code: half codes and
+// strays, which the game shows as garbage.
+qsizetype halfCodeCharacters(const QString& name);
 
 } // namespace glimmbar

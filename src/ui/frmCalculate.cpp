@@ -2,9 +2,10 @@
 
 #include "EnterKey.h"
 #include "RadioGroupFocus.h"
-#include "TwipsLayout.h"
+#include "WindowPlacement.h"
 #include "calculator/PetCalculator.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QIcon>
@@ -23,18 +24,17 @@ namespace {
 struct CategoryChoice {
     CalcPetType type;
     const char* caption;
-    int twipsWidth;
 };
 
 // Option1 to Option6, top to bottom. The mechdog comes last so the five older categories keep
 // their places.
 constexpr std::array<CategoryChoice, 6> kChoices = {{
-    {CalcPetType::MPAttack, "Meta-Physicist &Attack Pet", 2175},
-    {CalcPetType::Heal, "Meta-Physicist &Heal Pet", 2055},
-    {CalcPetType::Mezz, "Meta-Physicist &Mezz Pet", 2055},
-    {CalcPetType::Engy, "&Engineer Pet", 1815},
-    {CalcPetType::Crat, "&Bureaucrat Pet", 1815},
-    {CalcPetType::EngyDog, "Engineer Mech&dog", 2055},
+    {CalcPetType::MPAttack, "Meta-Physicist &Attack Pet"},
+    {CalcPetType::Heal, "Meta-Physicist &Heal Pet"},
+    {CalcPetType::Mezz, "Meta-Physicist &Mezz Pet"},
+    {CalcPetType::Engy, "&Engineer Pet"},
+    {CalcPetType::Crat, "&Bureaucrat Pet"},
+    {CalcPetType::EngyDog, "Engineer Mech&dog"},
 }};
 
 // The prompt is the skill box's buddy, so a single '&' in it would mark an access key.
@@ -74,7 +74,7 @@ QIcon calculatorIcon() {
 
 frmCalculate::frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, fixedSizeWindowFlags())
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmCalculate"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -93,48 +93,39 @@ void frmCalculate::buildControls() {
         m_categories->addButton(options[i], static_cast<int>(kChoices[i].type));
     }
 
-    TwipsLayout twips(*this);
-    // Every caption, and the longest result line the shipped tables can produce, must fit.
-    for (std::size_t i = 0; i < kChoices.size(); ++i) {
-        twips.fitWidth(kChoices[i].twipsWidth, options[i]->sizeHint().width());
-    }
-    twips.fitWidth(6615, fontMetrics().horizontalAdvance(QStringLiteral(
-                             "This nano requires MC/T&S skills of at least 3000 to create the "
-                             "shell, and 2400 to prevent OE.")));
-    setFixedSize(twips.size(7185, 4710));
-
-    for (std::size_t i = 0; i < kChoices.size(); ++i) {
-        twips.place(options[i], 4200, 360 + static_cast<int>(i) * 240, kChoices[i].twipsWidth, 255);
-    }
-
     m_labelSkillText = new QLabel(this);
     m_labelSkillText->setObjectName(QStringLiteral("labelSkillText"));
     m_labelSkillText->setWordWrap(true);
     m_labelSkillText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_labelSkillText->setTextFormat(Qt::PlainText);
-    twips.place(m_labelSkillText, 480, 480, 2655, 735);
     m_labelSkillText->setText(
         QStringLiteral("First, select a pet type from the choices listed at the right."));
 
     m_txtMCTS = new QLineEdit(this);
     m_txtMCTS->setObjectName(QStringLiteral("txtMCTS"));
-    twips.place(m_txtMCTS, 3165, 1680, 855, 285);
+    // Room for a five-digit skill, as the box was drawn.
+    m_txtMCTS->setFixedWidth(m_txtMCTS->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                             m_txtMCTS->sizeHint().height());
     // A screen reader announces the box with the prompt the player reads beside it.
     m_labelSkillText->setBuddy(m_txtMCTS);
 
-    const auto resultLabel = [&](const char* name, int top) {
+    // The result lines wrap rather than widen the window: a long pet name takes a second line.
+    const auto resultLabel = [&](const char* name) {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
         label->setTextFormat(Qt::PlainText);
-        twips.place(label, 240, top, 6615, 255);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    m_labelBestPetName = resultLabel("labelBestPetName", 2160);
-    m_labelBestPetSkill = resultLabel("labelBestPetSkill", 2520);
-    m_labelNextPetName = resultLabel("labelNextPetName", 3120);
-    m_labelNextPetSkill = resultLabel("labelNextPetSkill", 3480);
+    m_labelBestPetName = resultLabel("labelBestPetName");
+    m_labelBestPetSkill = resultLabel("labelBestPetSkill");
+    m_labelNextPetName = resultLabel("labelNextPetName");
+    m_labelNextPetSkill = resultLabel("labelNextPetSkill");
     m_labelNextPetName->setText(QStringLiteral("If one value is lower than the other, "
                                                "enter the lower of the two to see"));
+    // As wide as the window was drawn for its font: the hint takes two lines.
+    m_labelBestPetName->setMinimumWidth(fontMetrics().height() * 38);
     m_labelNextPetSkill->setText(QStringLiteral("the name and QL of the best pet you can use, "
                                                 "and the next one in the line."));
 
@@ -142,22 +133,57 @@ void frmCalculate::buildControls() {
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
-    line1->setGeometry(twips.x(120), twips.y(3000) - 1, twips.x(6960 - 120), 3);
 
     auto* command1 = new QPushButton(QStringLiteral("&Calculate"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setToolTip(QStringLiteral("Clicking this will show the name of the best pet "
                                         "nano you can use, and the next one in the line."));
-    twips.place(command1, 1545, 3960, 1575, 495);
     connect(command1, &QPushButton::clicked, this, &frmCalculate::showBestPet);
 
     auto* cmdClosethis = new QPushButton(QStringLiteral("Cl&ose"), this);
     cmdClosethis->setObjectName(QStringLiteral("cmdClosethis"));
     cmdClosethis->setToolTip(
         QStringLiteral("Click here to return to the main portion of the program."));
-    twips.place(cmdClosethis, 4185, 3960, 1575, 495);
     connect(cmdClosethis, &QPushButton::clicked, this, &QWidget::close);
     pressFocusedButtonOnEnter(*this);
+
+    // The prompt and the skill box under it on the left, the categories on the right; below
+    // them the best pet, a line, the next pet, and the two buttons.
+    auto* categories = new QVBoxLayout;
+    categories->setSpacing(0);
+    for (QRadioButton* option : options) {
+        categories->addWidget(option);
+    }
+    categories->addStretch();
+    auto* prompt = new QVBoxLayout;
+    prompt->addWidget(m_labelSkillText, 1);
+    prompt->addWidget(m_txtMCTS, 0, Qt::AlignRight);
+    auto* top = new QHBoxLayout;
+    top->addLayout(prompt, 1);
+    top->addSpacing(fontMetrics().averageCharWidth() * 2);
+    top->addLayout(categories);
+
+    for (QPushButton* button : {command1, cmdClosethis}) {
+        button->setMinimumHeight(button->sizeHint().height() * 4 / 3);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command1, 2);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClosethis, 2);
+    buttons->addStretch(1);
+
+    auto* window = new QVBoxLayout(this);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addLayout(top);
+    window->addSpacing(fontMetrics().height());
+    window->addWidget(m_labelBestPetName);
+    window->addWidget(m_labelBestPetSkill);
+    window->addWidget(line1);
+    window->addWidget(m_labelNextPetName);
+    window->addWidget(m_labelNextPetSkill);
+    window->addSpacing(fontMetrics().height() / 2);
+    window->addLayout(buttons);
 
     // However a category gets selected (mouse, arrows, Space, an accessibility action, the
     // program), the prompt follows it.

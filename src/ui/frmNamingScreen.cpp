@@ -1,9 +1,10 @@
 #include "frmNamingScreen.h"
 
+#include "ColourNameBox.h"
 #include "EnterKey.h"
 #include "Pictures.h"
 #include "RadioGroupFocus.h"
-#include "TwipsLayout.h"
+#include "WindowPlacement.h"
 #include "frmCalculate.h"
 #include "frmNewAbout.h"
 #include "frmOptions.h"
@@ -11,9 +12,11 @@
 #include "scriptgen/CreateCommand.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +24,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace glimmbar {
@@ -53,10 +55,6 @@ constexpr std::array<PetRowSpec, 6> kPetRows = {{
      "chkRememberCrat", 3},
 }};
 
-// The order a colour code looks for its target box; the first key that matches wins.
-constexpr std::array<PetRole, 6> kColourTargetOrder = {
-    PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Crat, PetRole::Mechdog};
-
 // Grey's button shows the menu background rather than its colour.
 bool facedLikeTheMenu(const GameColour& colour) {
     return qstrcmp(colour.name, "Grey") == 0;
@@ -68,23 +66,12 @@ constexpr std::array<int, 12> kRepaintOrder = {11, 0, 2, 10, 5, 8, 9, 6, 7, 4, 3
 const QString kShowColours = QStringLiteral("Click here to show buttons as colors");
 const QString kShowText = QStringLiteral("Click here to show buttons as text");
 
-// The layout as drawn for the 8-point system font, in pixels at 96 dpi; a larger font scales
-// it (TwipsLayout).
-constexpr int kTwipsPerPixel = 15;
-constexpr int kWindowWidth = 560;
-constexpr int kWindowHeight = 425;
-constexpr int kFirstLineTop = 16;
-// Rows shown together are always two lines apart, so their 33-pixel boxes never overlap and
-// the colour preview under a box fits the gap.
-constexpr int kLineSpacing = 24;
-constexpr int kNameBoxHeight = 33;
-constexpr int kPreviewHeight = 15;
-constexpr int kNameBoxPointSize = 12;
-
-void add(TwipsLayout& layout, QWidget* control, int left, int top, int width, int height) {
-    layout.add(control, left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel,
-               height * kTwipsPerPixel);
-}
+// Rows that share a line belong to different professions. Rows shown together are two lines
+// apart, so a name box and the colour preview under it fit between them.
+constexpr int kLineCount = 5;
+constexpr int kPictureSize = 32;
+// The name boxes are drawn in a 12-point font where the window's is 8 points.
+constexpr double kNameBoxFontScale = 1.5;
 
 QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
@@ -106,32 +93,6 @@ QString faceStyle(const QColor& face) {
         .arg(face.name());
 }
 
-// The preview reads like a line of the game's chat: light text on a dark strip. Colours too dark
-// to read there (Black, Dark Blue) get a light backing.
-const QColor kChatBackground(0x1e, 0x1e, 0x1e);
-const QColor kChatText(0xe0, 0xe0, 0xe0);
-const QColor kDarkColourBacking(0xc0, 0xc0, 0xc0);
-
-QColor previewColour(int number) {
-    const GameColour* colour = findGameColour(number);
-    return colour != nullptr ? QColor::fromRgb(colour->rgb) : kChatText;
-}
-
-QString previewHtml(const QString& name) {
-    QString html;
-    for (const ColourRun& run : colourRuns(name)) {
-        const QColor colour = previewColour(run.colour);
-        QString style = QStringLiteral("color:%1;").arg(colour.name());
-        if (colour.lightnessF() < 0.3) {
-            style += QStringLiteral("background-color:%1;").arg(kDarkColourBacking.name());
-        }
-        html += QStringLiteral("<span style=\"%1\">%2</span>")
-                    .arg(style, run.text.toHtmlEscaped().replace(QLatin1Char(' '),
-                                                                 QStringLiteral("&nbsp;")));
-    }
-    return html;
-}
-
 int rowIndex(PetRole role) {
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         if (kPetRows[i].role == role) {
@@ -145,21 +106,24 @@ int rowIndex(PetRole role) {
 
 frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
                                  QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent, fixedSizeWindowFlags())
     , m_settings(settings)
     , m_selection(selection)
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmNamingScreen"));
     setWindowTitle(kProgramTitle);
 
-    TwipsLayout layout(*this);
-    buildPetRows(layout);
-    buildProfessionButtons(layout);
-    buildButtonRow(layout);
-    // Last: its buttons take the width the others left.
-    buildColourBlock(layout);
-    layout.arrange();
-    setFixedSize(layout.size(kWindowWidth * kTwipsPerPixel, kWindowHeight * kTwipsPerPixel));
+    // Top to bottom: the pet rows, the professions, the colour block and the button row.
+    auto* window = new QVBoxLayout(this);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    const int gap = fontMetrics().height();
+    window->addLayout(buildPetRows());
+    window->addSpacing(gap / 2);
+    window->addLayout(buildProfessionButtons());
+    window->addSpacing(gap);
+    window->addLayout(buildColourBlock());
+    window->addSpacing(gap * 2);
+    window->addLayout(buildButtonRow());
     buildTabOrder();
     pressFocusedButtonOnEnter(*this);
     showStoredNames();
@@ -168,6 +132,11 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
 }
 
 frmNamingScreen::~frmNamingScreen() {
+    // Closing the window on its way out takes the focus from a name box; this window is no
+    // longer there to hear of it.
+    for (const RowControls& row : m_rows) {
+        disconnect(row.name, nullptr, this, nullptr);
+    }
     delete m_about;
     delete m_options;
     delete m_calculator;
@@ -183,69 +152,76 @@ void bringToFront(QWidget* window) {
 
 } // namespace
 
-void frmNamingScreen::buildPetRows(TwipsLayout& layout) {
+// Each row stands on its line: the row of line n spans the grid's half-lines n and n + 1, so
+// rows two lines apart never meet and the window keeps its height whichever profession shows.
+QGridLayout* frmNamingScreen::buildPetRows() {
     QFont nameFont = font();
-    nameFont.setPointSizeF(kNameBoxPointSize * layout.heightScale());
-    QPalette chat = palette();
-    chat.setColor(QPalette::Window, kChatBackground);
-    chat.setColor(QPalette::WindowText, kChatText);
+    nameFont.setPointSizeF(font().pointSizeF() * kNameBoxFontScale);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(0);
+    int labelWidth = 0;
+    int rowHeight = 0;
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const PetRowSpec& spec = kPetRows[i];
         RowControls& row = m_rows[i];
-        const int top = kFirstLineTop + (spec.line - 1) * kLineSpacing;
         const QString caption = text(spec.caption);
+
+        row.name = new ColourNameBox(text(spec.nameBox), caption, nameFont, this);
+        connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
+        const int boxHeight = row.name->box()->sizeHint().height();
 
         row.label = new QLabel(caption, this);
         row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        add(layout, row.label, 16, top, 130, kNameBoxHeight);
+        row.label->setBuddy(row.name->box());
+        row.label->setMinimumHeight(boxHeight);
+        labelWidth = std::max(labelWidth, row.label->sizeHint().width());
 
         row.picture = new QLabel(this);
         row.picture->setObjectName(text(spec.pictureName));
         row.picture->setPixmap(picture(text(spec.pictureFile)));
         row.picture->setAlignment(Qt::AlignCenter);
         row.picture->setAccessibleName(caption);
-        add(layout, row.picture, 154, top, 32, 32);
-
-        row.name = new QLineEdit(this);
-        row.name->setObjectName(text(spec.nameBox));
-        row.name->setFont(nameFont);
-        // A name has no length limit; Qt's default would cut a long remembered name.
-        row.name->setMaxLength(std::numeric_limits<int>::max());
-        row.name->setAccessibleName(caption);
-        row.name->installEventFilter(this);
-        row.label->setBuddy(row.name);
-        add(layout, row.name, 194, top, 217, kNameBoxHeight);
-
-        row.preview = new QLabel(this);
-        row.preview->setObjectName(QStringLiteral("label") + text(spec.nameBox).mid(3).chopped(4) +
-                                   QStringLiteral("Preview"));
-        row.preview->setTextFormat(Qt::RichText);
-        row.preview->setAutoFillBackground(true);
-        row.preview->setPalette(chat);
-        row.preview->setAccessibleDescription(caption + QStringLiteral(" as the game shows it"));
-        row.preview->hide();
-        add(layout, row.preview, 194, top + kNameBoxHeight, 217, kPreviewHeight);
-        connect(row.name, &QLineEdit::textChanged, this, [this, &row] { showPreview(row); });
+        row.picture->setMinimumHeight(boxHeight);
 
         row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
         row.remember->setObjectName(text(spec.rememberBox));
         row.remember->setAccessibleName(QStringLiteral("Remember ") + caption +
                                         QStringLiteral(" name"));
-        add(layout, row.remember, 423, top, 130, kNameBoxHeight);
+        row.remember->setMinimumHeight(boxHeight);
+
+        const int top = spec.line - 1;
+        grid->addWidget(row.label, top, 0, 2, 1, Qt::AlignTop);
+        grid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
+        grid->addWidget(row.name, top, 2, 2, 1);
+        grid->addWidget(row.remember, top, 3, 2, 1, Qt::AlignTop);
+        rowHeight = std::max(rowHeight, row.name->minimumHeight() + fontMetrics().height() / 2);
     }
+    // Hidden rows still hold their lines and the labels' column its width.
+    for (int line = 0; line <= kLineCount; ++line) {
+        grid->setRowMinimumHeight(line, (rowHeight + 1) / 2);
+    }
+    grid->setColumnMinimumWidth(0, labelWidth);
+    grid->setColumnMinimumWidth(1, kPictureSize);
+    grid->setColumnStretch(0, 1);
+    return grid;
 }
 
-void frmNamingScreen::buildProfessionButtons(TwipsLayout& layout) {
+// Side by side, each at the start of an equal third of the row.
+QLayout* frmNamingScreen::buildProfessionButtons() {
     static constexpr std::array<const char*, 3> kCaptions = {"&Meta-Physicist", "&Engineer",
                                                              "&Bureaucrat"};
     static constexpr std::array<Profession, 3> kProfessions = {Profession::MP, Profession::Engineer,
                                                                Profession::Bureaucrat};
     auto* group = new QButtonGroup(this);
+    auto* row = new QGridLayout;
+    const int indent = fontMetrics().averageCharWidth() * 8;
+    row->setContentsMargins(indent, 0, indent, 0);
     for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
         auto* button = new QRadioButton(text(kCaptions[i]), this);
         group->addButton(button);
         button->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
-        add(layout, button, 70 + static_cast<int>(i) * 150, 162, 140, 24);
+        row->addWidget(button, 0, static_cast<int>(i), Qt::AlignLeft);
+        row->setColumnStretch(static_cast<int>(i), 1);
         // Every way of selecting a profession (mouse, arrow keys, access key, a screen reader's
         // toggle) checks its button; acting on that gives them all the same window.
         const Profession profession = kProfessions[i];
@@ -260,21 +236,21 @@ void frmNamingScreen::buildProfessionButtons(TwipsLayout& layout) {
         m_professionButtons[i] = button;
     }
     tabEntersAtSelectedButton(*group);
+    return row;
 }
 
-void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
-    constexpr int kButtonHeight = 33;
-    constexpr int kGap = 8;
-    constexpr int kToggleTop = 204;
-
+// The style toggle centred above two rows of six colour buttons, all as wide as the widest
+// colour name needs.
+QLayout* frmNamingScreen::buildColourBlock() {
     m_textOrColors = new QPushButton(kShowColours, this);
     m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
     connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::switchColourFaces);
+    m_textOrColors->setMinimumWidth(m_textOrColors->sizeHint().width() +
+                                    fontMetrics().averageCharWidth() * 4);
 
-    // The buttons are 57 pixels wide for the 8-point font and grow with the font. A font whose
-    // colour names run wider widens the block inside the window first, so one wide caption does
-    // not stretch the whole window; only a block as wide as the window widens it.
-    int captionNeed = 0;
+    auto* colours = new QGridLayout;
+    colours->setVerticalSpacing(colours->verticalSpacing() / 2);
+    int buttonWidth = fontMetrics().averageCharWidth() * 10;
     for (std::size_t i = 0; i < gameColours().size(); ++i) {
         const GameColour& colour = gameColours()[i];
         auto* button = new QPushButton(text(colour.name), this);
@@ -283,25 +259,26 @@ void frmNamingScreen::buildColourBlock(TwipsLayout& layout) {
         button->setAccessibleName(button->text());
         const int number = colour.number;
         connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
-        captionNeed = std::max(captionNeed, TwipsLayout::captionWidth(*button) + 4);
+        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+        colours->addWidget(button, static_cast<int>(i / 6), static_cast<int>(i % 6));
         m_colourButtons[i] = button;
     }
-    constexpr int kWidestButton = (kWindowWidth - 2 * 16 - 5 * kGap) / 6;
-    const int buttonWidth = std::clamp(
-        static_cast<int>(std::ceil(captionNeed / layout.widthScale())), 57, kWidestButton);
-    const int blockLeft = (kWindowWidth - (6 * buttonWidth + 5 * kGap)) / 2;
-
-    add(layout, m_textOrColors, (kWindowWidth - 233) / 2, kToggleTop, 233, 25);
-
-    for (std::size_t i = 0; i < m_colourButtons.size(); ++i) {
-        const int column = static_cast<int>(i % 6);
-        const int row = static_cast<int>(i / 6);
-        add(layout, m_colourButtons[i], blockLeft + column * (buttonWidth + kGap),
-            kToggleTop + 33 + row * (kButtonHeight + kGap / 2), buttonWidth, kButtonHeight);
+    for (QPushButton* button : m_colourButtons) {
+        // Tall enough for a colour face to read as a swatch.
+        button->setMinimumSize(buttonWidth, button->sizeHint().height() * 4 / 3);
     }
+    auto* block = new QVBoxLayout;
+    block->addWidget(m_textOrColors, 0, Qt::AlignHCenter);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addLayout(colours);
+    centred->addStretch();
+    block->addLayout(centred);
+    return block;
 }
 
-void frmNamingScreen::buildButtonRow(TwipsLayout& layout) {
+// Five buttons of one width, centred.
+QLayout* frmNamingScreen::buildButtonRow() {
     struct ButtonSpec {
         const char* name;
         const char* caption;
@@ -316,9 +293,9 @@ void frmNamingScreen::buildButtonRow(TwipsLayout& layout) {
          &frmNamingScreen::createFiles},
         {"cmdExit", "E&xit", "Exit the program", &frmNamingScreen::exitProgram},
     }};
-    constexpr int kWidth = 96;
-    constexpr int kGap = 12;
-    constexpr int kLeft = (kWindowWidth - 5 * kWidth - 4 * kGap) / 2;
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    int width = fontMetrics().height() * 7;
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const ButtonSpec& spec = kButtons[i];
         auto* button = new QPushButton(text(spec.caption), this);
@@ -326,10 +303,16 @@ void frmNamingScreen::buildButtonRow(TwipsLayout& layout) {
         if (spec.toolTip != nullptr) {
             button->setToolTip(text(spec.toolTip));
         }
-        add(layout, button, kLeft + static_cast<int>(i) * (kWidth + kGap), 356, kWidth, 33);
+        width = std::max(width, button->sizeHint().width());
+        row->addWidget(button);
         connect(button, &QPushButton::clicked, this, spec.click);
         m_buttonRow[i] = button;
     }
+    row->addStretch();
+    for (QPushButton* button : m_buttonRow) {
+        button->setMinimumSize(width, button->sizeHint().height() * 4 / 3);
+    }
+    return row;
 }
 
 // Top to bottom as the player reads the window: the rows in line order, each name box before
@@ -346,7 +329,7 @@ void frmNamingScreen::buildTabOrder() {
 
     QList<QWidget*> chain;
     for (std::size_t i : byLine) {
-        chain << m_rows[i].name << m_rows[i].remember;
+        chain << m_rows[i].name->box() << m_rows[i].remember;
     }
     for (QRadioButton* button : m_professionButtons) {
         chain << button;
@@ -382,7 +365,6 @@ void frmNamingScreen::showStoredNames() {
             row.picture->hide();
             row.name->hide();
             row.remember->hide();
-            showPreview(row);
         }
     }
     focusFirstNameBox();
@@ -390,12 +372,13 @@ void frmNamingScreen::showStoredNames() {
 
 void frmNamingScreen::selectProfession(Profession profession) {
     m_settings.LastModeUsedMEC = professionText(profession);
-    m_lastFocusedBox = QString::fromLatin1(roleKey(professionRoles(profession).front()));
     ShowProfessionControls(profession);
+    // After the switch: hiding the box that had the focus must not make it the target.
+    m_colourTarget =
+        m_rows[static_cast<std::size_t>(rowIndex(professionRoles(profession).front()))].name;
 }
 
 void frmNamingScreen::ShowProfessionControls(Profession profession) {
-    m_switchingProfession = true;
     for (std::size_t i = 0; i < kPetRows.size(); ++i) {
         const bool shown = roleProfession(kPetRows[i].role) == profession;
         RowControls& row = m_rows[i];
@@ -403,9 +386,7 @@ void frmNamingScreen::ShowProfessionControls(Profession profession) {
         row.picture->setVisible(shown);
         row.name->setVisible(shown);
         row.remember->setVisible(shown);
-        showPreview(row);
     }
-    m_switchingProfession = false;
 }
 
 void frmNamingScreen::focusFirstNameBox() {
@@ -418,78 +399,16 @@ void frmNamingScreen::focusFirstNameBox() {
     m_rows[static_cast<std::size_t>(first)].name->setFocus();
 }
 
-void frmNamingScreen::showPreview(RowControls& row) {
-    const bool codes = !row.name->isHidden() && holdsColourCode(row.name->text());
-    if (codes) {
-        row.preview->setText(previewHtml(row.name->text()));
-    }
-    row.preview->setVisible(codes);
-}
-
-bool frmNamingScreen::removeWholeCode(QLineEdit& box, const QKeyEvent& key) {
-    const bool backspace = key.key() == Qt::Key_Backspace;
-    if ((!backspace && key.key() != Qt::Key_Delete) ||
-        (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || box.hasSelectedText() ||
-        box.isReadOnly()) {
-        return false;
-    }
-    const qsizetype index = box.cursorPosition() - (backspace ? 1 : 0);
-    if (index < 0 || index >= box.text().size()) {
-        return false;
-    }
-    const auto [start, length] = codeSpanAt(box.text(), index);
-    if (length == 1) {
-        return false;
-    }
-    // Through the selection, so Undo brings the code back.
-    box.setSelection(static_cast<int>(start), static_cast<int>(length));
-    box.del();
-    return true;
-}
-
-bool frmNamingScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box != nullptr && removeWholeCode(*box, *static_cast<QKeyEvent*>(event))) {
-            return true;
-        }
-    }
-    if (event->type() == QEvent::FocusOut && !m_switchingProfession) {
-        for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-            if (m_rows[i].name == watched) {
-                m_lastFocusedBox = QString::fromLatin1(roleKey(kPetRows[i].role));
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmNamingScreen::PutInColour(int colour) {
-    QLineEdit* target = nullptr;
-    for (PetRole role : kColourTargetOrder) {
-        if (m_lastFocusedBox == QLatin1String(roleKey(role))) {
-            target = m_rows[static_cast<std::size_t>(rowIndex(role))].name;
-            break;
-        }
+    if (m_colourTarget != nullptr) {
+        m_colourTarget->appendColour(colour);
     }
-    if (target == nullptr) {
-        return;
-    }
-    target->setText(target->text() + colourCode(colour));
-    target->setFocus(Qt::OtherFocusReason);
-    target->deselect();
-    target->setCursorPosition(static_cast<int>(target->text().size()));
 }
 
 void frmNamingScreen::switchColourFaces() {
-    const bool toColours = m_textOrColors->text() == kShowColours;
-    if (!toColours) {
-        m_textOrColors->setText(kShowColours);
-    }
-    showColourFaces(toColours);
-    if (toColours) {
-        m_textOrColors->setText(kShowText);
-    }
+    m_colourFaces = !m_colourFaces;
+    m_textOrColors->setText(m_colourFaces ? kShowText : kShowColours);
+    showColourFaces(m_colourFaces);
 }
 
 void frmNamingScreen::showColourFaces(bool colours) {
@@ -516,6 +435,7 @@ void frmNamingScreen::openAbout() {
     if (!m_about) {
         m_about = new frmNewAbout;
         m_about->setAttribute(Qt::WA_DeleteOnClose);
+        centreOver(*m_about, *this);
     }
     bringToFront(m_about);
 }
@@ -524,6 +444,7 @@ void frmNamingScreen::openAbout() {
 void frmNamingScreen::openOptions() {
     if (!m_options) {
         m_options = new frmOptions(m_settings, m_selection, m_dialogs);
+        centreOver(*m_options, *this);
     }
     bringToFront(m_options);
 }
@@ -533,6 +454,7 @@ void frmNamingScreen::openOptions() {
 void frmNamingScreen::openCalculator() {
     if (!m_calculator) {
         m_calculator = new frmCalculate(professionFromText(m_settings.LastModeUsedMEC), m_dialogs);
+        centreOver(*m_calculator, *this);
     }
     bringToFront(m_calculator);
 }

@@ -14,18 +14,18 @@
 #include <array>
 
 class QCheckBox;
+class QGridLayout;
+class QLayout;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QKeyEvent;
 class QRadioButton;
 
 namespace glimmbar {
 
+class ColourNameBox;
 class frmCalculate;
 class frmNewAbout;
 class frmOptions;
-class TwipsLayout;
 
 class frmNamingScreen : public QWidget {
     Q_OBJECT
@@ -46,7 +46,6 @@ signals:
     void closed();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -63,17 +62,15 @@ private:
     struct RowControls {
         QLabel* label = nullptr;
         QLabel* picture = nullptr;
-        QLineEdit* name = nullptr;
+        ColourNameBox* name = nullptr;
         QCheckBox* remember = nullptr;
-        // The name as the game will show it, while the name holds a colour code.
-        QLabel* preview = nullptr;
     };
     static constexpr int kRowCount = 6;
 
-    void buildPetRows(TwipsLayout& layout);
-    void buildProfessionButtons(TwipsLayout& layout);
-    void buildColourBlock(TwipsLayout& layout);
-    void buildButtonRow(TwipsLayout& layout);
+    QGridLayout* buildPetRows();
+    QLayout* buildProfessionButtons();
+    QLayout* buildColourBlock();
+    QLayout* buildButtonRow();
     void buildTabOrder();
 
     void showStoredNames();
@@ -84,9 +81,6 @@ private:
     void PutInColour(int colour);
     // Shows the rows of `profession` and hides every other row.
     void ShowProfessionControls(Profession profession);
-    void showPreview(RowControls& row);
-    // Backspace and Delete take a whole colour code out of a name box; false for other keys.
-    static bool removeWholeCode(QLineEdit& box, const QKeyEvent& key);
 
     Settings& m_settings;
     PetSelection& m_selection;
@@ -98,11 +92,11 @@ private:
     QPushButton* m_textOrColors = nullptr;
     std::array<QPushButton*, 5> m_buttonRow{};
 
-    // The row key of the name box the colour buttons write into; empty before the first
-    // profession selection or focus change.
-    QString m_lastFocusedBox;
-    // Hiding a focused name box during a profession switch must not make it the colour target.
-    bool m_switchingProfession = false;
+    // The name box the colour buttons write into: the one the player last left, or the first
+    // of the profession last selected; none before either.
+    ColourNameBox* m_colourTarget = nullptr;
+    // The colour buttons show their colours rather than their names.
+    bool m_colourFaces = false;
     bool m_closing = false;
     // The windows opened from the button row have no owner, so each stays a window of its
     // own; they still go with the program.

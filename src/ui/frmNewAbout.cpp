@@ -1,23 +1,31 @@
 #include "frmNewAbout.h"
 
 #include "Pictures.h"
-#include "TwipsLayout.h"
+#include "WindowPlacement.h"
 #include "model/Messages.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QVersionNumber>
-
-#include <algorithm>
 
 namespace glimmbar {
 
 frmNewAbout::frmNewAbout(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent, fixedSizeWindowFlags()) {
     setObjectName(QStringLiteral("frmNewAbout"));
     // A caption of blanks: the title bar reads empty and the picture speaks for the program.
     setWindowTitle(QString(22, QLatin1Char(' ')));
+
+    // The picture stands unscaled at the top; a font whose credit lines run wider than it
+    // widens the window around it.
+    auto* background = new QLabel(this);
+    background->setObjectName(QStringLiteral("picAbout"));
+    background->setAccessibleName(kProgramTitle);
+    background->setPixmap(picture(QStringLiteral("about.png")));
+    background->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     m_aboutText = new QLabel(this);
     m_aboutText->setObjectName(QStringLiteral("labelAboutText"));
@@ -28,28 +36,15 @@ frmNewAbout::frmNewAbout(QWidget* parent)
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
+    ok->setMinimumWidth(ok->sizeHint().width() * 3 / 2);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    // Laid out in twips for the 8-point font; a larger font makes the window grow until every
-    // credit line fits.
-    TwipsLayout layout(*this);
-    layout.add(m_aboutText, 0, 4680, 4740, 1095);
-    layout.add(ok, 1478, 6000, 1935, 495);
-    layout.arrange();
-    setFixedSize(layout.size(4740, 6645));
-
-    // The picture fills the space above the text from the top-left corner: unscaled for the
-    // 8-point font, which cuts off its right edge, and grown with a larger one.
-    const QPixmap art = picture(QStringLiteral("about.png"));
-    const double grow = std::max(layout.widthScale(), layout.heightScale());
-    const QRect shown(0, 0, width(), layout.y(4680));
-    auto* background = new QLabel(this);
-    background->setObjectName(QStringLiteral("picAbout"));
-    background->setAccessibleName(kProgramTitle);
-    background->setPixmap(
-        art.scaled(art.size() * grow, Qt::KeepAspectRatio, Qt::SmoothTransformation).copy(shown));
-    background->setGeometry(shown.intersected(QRect(QPoint(), background->pixmap().size())));
-    background->lower();
+    auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    column->setContentsMargins(0, 0, 0, style()->pixelMetric(QStyle::PM_LayoutBottomMargin));
+    column->addWidget(background);
+    column->addWidget(m_aboutText);
+    column->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
 QString frmNewAbout::titleLine() {

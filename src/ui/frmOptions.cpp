@@ -1,5 +1,7 @@
 #include "frmOptions.h"
 
+#include "EnterKey.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,8 +72,8 @@ QLabel* labelFor(const QString& caption, QWidget* box) {
     return label;
 }
 
-// No button of this window answers Enter: a player finishing a script name with Enter must
-// not save or toggle anything by accident.
+// No button of this window is the default: a player finishing a script name with Enter must
+// not save or toggle anything by accident. Enter on a focused button still presses it.
 QPushButton* makeButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
@@ -128,6 +130,7 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Fix the size before the window exists on screen, so it is never seen resizing.
     adjustSize();
+    pressFocusedButtonOnEnter(*this);
 
     Form_Load();
 }
@@ -236,16 +239,6 @@ void frmOptions::applyTo(Settings& settings, PetSelection& selection) const {
     }
     settings.FollowOrBehind = m_chkFollowOrBehind->isChecked();
     selection.include = shownFlags();
-}
-
-// The window is made hidden long before it is first shown; its size is final only now.
-void frmOptions::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        const QRect screenArea = screen()->geometry();
-        move(screenArea.x() + (screenArea.width() - width()) / 2,
-             screenArea.y() + (screenArea.height() - height()) / 2);
-    }
-    QDialog::showEvent(event);
 }
 
 void frmOptions::keyPressEvent(QKeyEvent* event) {

@@ -7,8 +7,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 #include <optional>
 
@@ -28,6 +31,41 @@ QString codes(std::initializer_list<int> numbers) {
 void key(int key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
     for (int i = 0; i < times; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+}
+
+// A name as written in the test data: {n} is the character with code n.
+QString unescaped(QString name) {
+    static const QRegularExpression escape(QStringLiteral("\\{(\\d+)\\}"));
+    for (QRegularExpressionMatch m; (m = escape.match(name)).hasMatch();) {
+        name.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt()));
+    }
+    return name;
+}
+
+// One key of the editing cases, on the focused box.
+void press(QLineEdit* box, const QString& step) {
+    static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
+        {"ctrl+backspace", {Qt::Key_Backspace, Qt::ControlModifier}},
+        {"ctrl+delete", {Qt::Key_Delete, Qt::ControlModifier}},
+        {"backspace", {Qt::Key_Backspace, {}}},
+        {"delete", {Qt::Key_Delete, {}}},
+        {"left", {Qt::Key_Left, {}}},
+        {"right", {Qt::Key_Right, {}}},
+        {"shift+left", {Qt::Key_Left, Qt::ShiftModifier}},
+        {"shift+right", {Qt::Key_Right, Qt::ShiftModifier}},
+        {"cut", {Qt::Key_X, Qt::ControlModifier}},
+        {"undo", {Qt::Key_Z, Qt::ControlModifier}},
+    };
+    const QString text = unescaped(step.section(':', 1));
+    if (keys.contains(step)) {
+        QTest::keyClick(box, keys[step].first, keys[step].second);
+    } else if (step.startsWith("type:")) {
+        QTest::keyClicks(box, text);
+    } else {
+        QVERIFY(step.startsWith("paste:"));
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
 }
 
@@ -135,8 +173,8 @@ private slots:
         QCOMPARE(preview->text().count("<span"), 2);
         QVERIFY(preview->text().contains("color:#9c00ff;\">R&amp;x</span>"));
         key(Qt::Key_Backspace, {}, 4);
-        key(Qt::Key_Left, {}, 9);
-        key(Qt::Key_Delete); // from inside the Black code
+        key(Qt::Key_Left, {}, 5); // the caret steps over a code as over one character
+        key(Qt::Key_Delete);      // the Black code
         QCOMPARE(heal->text(), "Doc" + codes({1, 8, 13, 6, 17, 25, 15, 16, 24, 22}));
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(heal->text(), "Doc" + codes({1, 8, 13, 6, 17, 25, 11, 15, 16, 24, 22}));
@@ -149,10 +187,77 @@ private slots:
         QCOMPARE(open.find("PutInRed")->grab().toImage().pixelColor(6, 6), QColor(Qt::red));
         open.click("PutInRed");
         QVERIFY(heal->text().endsWith(codes({24, 24})));
+        open.click("cmdTextOrColors"); // back to names on the menu's colour
+        QCOMPARE(open.find<QAbstractButton>("PutInRed")->text(), QString("Red"));
+        QVERIFY(open.find("PutInRed")->grab().toImage().pixelColor(6, 6) != QColor(Qt::red));
+    }
+
+    // No editing key leaves half a colour code that was not in the name as loaded.
+    void editingKeepsCodesWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caret");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/colourcodes/editing.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+            const QStringList field = line.split(QStringLiteral(" | "));
+            if (line.startsWith('#')) {
+                continue;
+            }
+            QVERIFY2(field.size() == 5, qPrintable(line));
+            QTest::newRow(qPrintable(field[0]))
+                << unescaped(field[1]) << field[2] << field[3] << unescaped(field[4]);
+        }
+    }
+    void editingKeepsCodesWhole() {
+        QFETCH(QString, name);
+        QFETCH(QString, caret);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        OpenWindow open({{6, "1"}, {7, name.toLatin1()}});
+        QLineEdit* box = open.box("Attack");
+        QCOMPARE(box->text(), name);
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        const int start = caret.section('-', 0, 0).toInt();
+        box->setCursorPosition(start);
+        if (caret.contains('-')) {
+            box->setSelection(start, caret.section('-', 1).toInt() - start);
+        }
+        for (const QString& step : keys.split(' ')) {
+            press(box, step);
+        }
+        QCOMPARE(box->text(), expected);
+    }
+
+    // About, Options and the calculator open centred over the naming window wherever it
+    // stands; no window of fixed size offers a maximise button.
+    void windowsOpenOverTheNamingWindow() {
+        OpenWindow open;
+        open.window->move(150, 100);
+        QVERIFY(!open.window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        const QMap<QString, QString> opens{{"cmdAboutButton", "frmNewAbout"},
+                                           {"cmdMiscButton", "frmOptions"},
+                                           {"cmdCalculate", "frmCalculate"}};
+        for (auto it = opens.begin(); it != opens.end(); ++it) {
+            open.click(it.key());
+            QWidget* opened = nullptr;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                opened = window->objectName() == it.value() ? window : opened;
+            }
+            QVERIFY2(opened != nullptr && opened->isVisible(), qPrintable(it.value()));
+            const QPoint offset =
+                opened->frameGeometry().center() - open.window->frameGeometry().center();
+            // A few pixels off at most: a window's final size is known only once it shows.
+            QVERIFY2(offset.manhattanLength() <= 8, qPrintable(it.value()));
+            QVERIFY(!opened->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        }
     }
 
     // Create Files (Alt+C) writes the scripts and remembers the ticked names, a 40,000-character
-    // one whole.
+    // one whole; Exit (Alt+X) ends the program.
     void createFilesWritesAndRemembers() {
         const QByteArray longName(40000, 'L');
         OpenWindow open({{6, "1"}, {7, longName}});
@@ -165,6 +270,9 @@ private slots:
         QVERIFY(open.folder.read("game/scripts/petnaming").contains("\"" + longName + "\""));
         QCOMPARE(open.folder.read(kSettingsFileName).split('\n').mid(5, 4).join('\n'),
                  "1\r\n" + longName + "\r\n1\r\nAlly\x10\x18\r");
+        QSignalSpy ended(&*open.window, &frmNamingScreen::closed);
+        key(Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(ended.size(), 1);
     }
 };
 

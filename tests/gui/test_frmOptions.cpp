@@ -73,20 +73,22 @@ class TestFrmOptions : public GuiTest {
     Q_OBJECT
 
 private slots:
-    // Enter presses no button, Ctrl+Tab steps through the tabs and wraps, Ctrl+Shift+Tab goes
-    // nowhere; Cancel, Esc and the close box store nothing, and the next opening shows the
-    // stored values again.
+    // Enter in a text box presses no button but presses a focused one; Ctrl+Tab steps through
+    // the tabs and wraps, Ctrl+Shift+Tab goes nowhere; Cancel (clicked or by Enter), Esc and the
+    // close box store nothing, and the next opening shows the stored values again.
     void closingWithoutOkStoresNothing() {
         Fixture f;
         const Settings stored = f.settings;
-        for (const QString how : {"cmdCancel", "Esc", "close box"}) {
+        for (const QString how : {"cmdCancel", "Enter on cmdCancel", "Esc", "close box"}) {
             f.open();
             QCOMPARE(f.tabs()->currentIndex(), 0);
             QCOMPARE(f.text("txtNaming"), stored.Naming);
             QVERIFY(f.ticked("chkIncludeAngerManifestation"));
             f.find<QLineEdit>(QStringLiteral("txtNaming"))->setText(QStringLiteral("other"));
-            f.click(QStringLiteral("cmdToggleMPALesser")); // clears it: its top row is ticked
-            for (const char* name : {"cmdToggleMPALesser", "txtNaming", "cmdOK", "cmdCancel"}) {
+            f.reach(QStringLiteral("cmdToggleMPALesser"))->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // clears its boxes
+            QTRY_VERIFY(!f.ticked("chkIncludeAngerManifestation"));
+            for (const char* name : {"txtNaming", "txtMPAttackAnnounce"}) {
                 QWidget* target = f.reach(QLatin1String(name));
                 target->setFocus();
                 QTest::keyClick(target, Qt::Key_Return);
@@ -102,7 +104,10 @@ private slots:
                 QVERIFY(f.window->isVisible());
             }
             QVERIFY(!f.ticked("chkIncludeAngerManifestation"));
-            if (how == QLatin1String("Esc")) {
+            if (how == QLatin1String("Enter on cmdCancel")) {
+                f.reach(QStringLiteral("cmdCancel"))->setFocus();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+            } else if (how == QLatin1String("Esc")) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             } else {
                 how == QLatin1String("cmdCancel") ? f.click(how) : void(f.window->close());
@@ -162,7 +167,8 @@ private slots:
             QVERIFY(QDir(f.folder.path()).rmdir(file));
             f.folder.write(file, original);
         }
-        f.click(QStringLiteral("cmdOK"));
+        f.reach(QStringLiteral("cmdOK"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(f.window.isNull());
         QCOMPARE(f.folder.read(kSettingsFileName), data("options/ok.cfg"));
         QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/ok.sel"));
