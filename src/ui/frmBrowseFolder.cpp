@@ -1,6 +1,7 @@
 #include "frmBrowseFolder.h"
 
 #include "EnterKey.h"
+#include "WindowPlacement.h"
 #include "model/GameFolder.h"
 
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 
 frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
                                  const QList<GameInstall>& installs, QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent, fixedSizeWindowFlags())
     , m_settings(settings)
     , m_dialogs(dialogs)
     , m_installs(installs) {

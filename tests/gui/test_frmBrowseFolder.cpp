@@ -79,6 +79,8 @@ private slots:
         QSKIP("Windows finds games through its registry and Program Files, not Lutris prefixes");
 #endif
         Program program(kLoved, {"ao1", "ao2"});
+        // Its size is fixed, so it offers no maximise button.
+        QVERIFY(!program.first->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         for (QPushButton* button : program.first->findChildren<QPushButton*>()) {
             QCOMPARE(button->accessibleName(), button->text().remove('&'));
         }
