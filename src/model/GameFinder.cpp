@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -131,18 +132,43 @@ QString yamlScalar(QStringView text, qsizetype from, bool flow, qsizetype* end =
                 break;
             }
         }
-        value = text.mid(start, i - start).trimmed().toString();
+        // A line break the value was folded at, with the blanks before it, is one space.
+        for (const QChar c : text.mid(start, i - start).trimmed()) {
+            if (c == u'\n') {
+                while (value.endsWith(u' ') || value.endsWith(u'\t')) {
+                    value.chop(1);
+                }
+                value += u' ';
+            } else {
+                value += c;
+            }
+        }
     } else {
+        // Blanks typed before a line break go with it; the break itself becomes one space, or
+        // nothing when a backslash escapes it (the blanks before that backslash stay).
+        QString blanks;
         bool closed = false;
         for (++i; i < n && !closed; ++i) {
-            if (quote == u'"' && text[i] == u'\\' && i + 1 < n) {
+            const QChar c = text[i];
+            if (c == u' ' || c == u'\t') {
+                blanks += c;
+                continue;
+            }
+            if (c == u'\n') {
+                blanks = QStringLiteral(" ");
+                continue;
+            }
+            value += std::exchange(blanks, QString());
+            if (quote == u'"' && c == u'\\' && i + 1 < n && text[i + 1] == u'\n') {
+                ++i;
+            } else if (quote == u'"' && c == u'\\' && i + 1 < n) {
                 value += yamlEscape(text, ++i);
-            } else if (quote == u'\'' && text[i] == u'\'' && i + 1 < n && text[i + 1] == u'\'') {
+            } else if (quote == u'\'' && c == u'\'' && i + 1 < n && text[i + 1] == u'\'') {
                 value += text[++i];
-            } else if (text[i] == quote) {
+            } else if (c == quote) {
                 closed = true;
             } else {
-                value += text[i];
+                value += c;
             }
         }
         if (!closed) {
@@ -211,43 +237,15 @@ QStringView withoutBlanks(QStringView line) {
     return line;
 }
 
-// Whether a line ends inside a double-quoted scalar on a backslash that escapes the line break.
-// A quote opens a scalar only where one starts: after a blank, a colon, a comma or a brace (or
-// it is the second quote of a single-quoted scalar's doubled quote).
-bool endsInEscapedLineBreak(QStringView line) {
-    QChar quote;
-    QChar before = u' ';
-    bool escaping = false;
-    for (const QChar c : line) {
-        if (escaping) {
-            escaping = false;
-        } else if (quote == u'"' && c == u'\\') {
-            escaping = true;
-        } else if (quote.isNull() && (c == u'"' || c == u'\'') &&
-                   (QStringView(u" \t:,{[").contains(before) || (c == u'\'' && before == c))) {
-            quote = c;
-        } else if (c == quote) {
-            quote = QChar();
-        }
-        before = c;
-    }
-    return escaping;
-}
-
-// A value and the lines it is folded onto: each further line indented more than the key adds
-// a space and its text, except after an escaped line break in a double-quoted value.
+// A value and the lines it is folded onto (each further line indented more than the key), the
+// lines kept apart by a line break: yamlScalar folds them as its kind of scalar does.
 QString foldedValue(const QList<QStringView>& lines, qsizetype& index, qsizetype keyIndent,
                     QStringView first) {
     QString value = first.toString();
     while (index + 1 < lines.size() && !lines[index + 1].trimmed().isEmpty() &&
            indentOf(lines[index + 1]) > keyIndent) {
-        const QStringView more = withoutBlanks(lines[++index]);
-        if (endsInEscapedLineBreak(value)) {
-            value.chop(1);
-        } else {
-            value += u' ';
-        }
-        value += more;
+        value += u'\n';
+        value += withoutBlanks(lines[++index]);
     }
     return value;
 }
