@@ -1,5 +1,6 @@
 #include "PetRoles.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -136,6 +137,8 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      Profession::MP,
      "Attack Pet",
      "attackpet.png",
+     "Image2",
+     1,
      "Attack",
      &S::AttackPetName,
      &S::RememberAttack,
@@ -151,12 +154,17 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::MP,
      kAttackTypes,
      kAttackToggles,
-     CalcPetType::MPAttack},
+     CalcPetType::MPAttack,
+     "Meta-Physicist &Attack Pet",
+     "Matter Creation",
+     false},
     {Heal,
      "heal",
      Profession::MP,
      "Heal Pet",
      "healpet.png",
+     "Image1",
+     3,
      "Heal",
      &S::HealPetName,
      &S::RememberHeal,
@@ -172,12 +180,17 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::MP,
      kHealTypes,
      kHealToggles,
-     CalcPetType::Heal},
+     CalcPetType::Heal,
+     "Meta-Physicist &Heal Pet",
+     "Biological Metamorphosis",
+     false},
     {Mezz,
      "mezz",
      Profession::MP,
      "Mezz Pet",
      "mezzpet.png",
+     "Image3",
+     5,
      "Mezz",
      &S::MezzPetName,
      &S::RememberMezz,
@@ -193,12 +206,17 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::MP,
      kMezzTypes,
      kMezzToggles,
-     CalcPetType::Mezz},
+     CalcPetType::Mezz,
+     "Meta-Physicist &Mezz Pet",
+     "Matter Metamorphosis",
+     false},
     {Engy,
      "engy",
      Profession::Engineer,
      "Engineer Robot",
      "engyrobot.png",
+     "Image5",
+     2,
      "Engy",
      &S::EngyPetName,
      &S::RememberEngy,
@@ -214,12 +232,17 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::EngyCrat,
      kEngyTypes,
      kEngyToggles,
-     CalcPetType::Engy},
+     CalcPetType::Engy,
+     "&Engineer Pet",
+     "Matter Creation",
+     true},
     {Mechdog,
      "mechdog",
      Profession::Engineer,
      "Engineer Mechdog",
      "mechdog.png",
+     "Image6",
+     4,
      "Mechdog",
      &S::MechdogPetName,
      &S::RememberMechdog,
@@ -235,12 +258,17 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::EngyCrat,
      kMechdogTypes,
      kMechdogToggles,
-     CalcPetType::EngyDog},
+     CalcPetType::EngyDog,
+     "Engineer Mech&dog",
+     "Matter Creation",
+     true},
     {Crat,
      "crat",
      Profession::Bureaucrat,
      "Bureaucrat Droid",
      "cratdroid.png",
+     "Image4",
+     3,
      "Crat",
      &S::CratPetName,
      &S::RememberCrat,
@@ -256,7 +284,10 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::EngyCrat,
      kCratTypes,
      kCratToggles,
-     CalcPetType::Crat},
+     CalcPetType::Crat,
+     "&Bureaucrat Pet",
+     "Matter Creation",
+     true},
 }};
 
 // roleRow() finds a role's row by its place in kAllRoles.
@@ -267,6 +298,20 @@ static_assert([] {
         }
     }
     return kRoles.size() == kAllRoles.size();
+}());
+
+// Each calculator category lists the pets of exactly one role.
+static_assert([] {
+    for (const CalcPetType category : kCalcPetTypes) {
+        int roles = 0;
+        for (const PetRoleRow& row : kRoles) {
+            roles += row.calculatorCategory == category ? 1 : 0;
+        }
+        if (roles != 1) {
+            return false;
+        }
+    }
+    return kRoles.size() == kCalcPetTypes.size();
 }());
 
 } // namespace
@@ -291,6 +336,12 @@ std::vector<PetRole> rolesOnOptionsTab(OptionsPetTab tab) {
 
 CalcPetType calculatorCategoryOf(Profession profession) {
     return roleRow(professionRoles(profession).front()).calculatorCategory;
+}
+
+const PetRoleRow& roleOfCategory(CalcPetType category) {
+    return *std::find_if(kRoles.begin(), kRoles.end(), [category](const PetRoleRow& row) {
+        return row.calculatorCategory == category;
+    });
 }
 
 } // namespace glimmbar
