@@ -140,8 +140,6 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "Image2",
      1,
      "Attack",
-     &S::AttackPetName,
-     &S::RememberAttack,
      "attack pet",
      nullptr,
      "your attack pet",
@@ -166,8 +164,6 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "Image1",
      3,
      "Heal",
-     &S::HealPetName,
-     &S::RememberHeal,
      "healpet",
      nullptr,
      "your heal pet",
@@ -192,8 +188,6 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "Image3",
      5,
      "Mezz",
-     &S::MezzPetName,
-     &S::RememberMezz,
      "mezz pet",
      nullptr,
      "your mezz pet",
@@ -218,8 +212,6 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "Image5",
      2,
      "Engy",
-     &S::EngyPetName,
-     &S::RememberEngy,
      "robot",
      "You cannot make the control script files unless you have a name for your main robot!",
      "your robot",
@@ -244,8 +236,6 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "Image6",
      4,
      "Mechdog",
-     &S::MechdogPetName,
-     &S::RememberMechdog,
      nullptr,
      nullptr,
      "your mech dog",
@@ -270,8 +260,6 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "Image4",
      3,
      "Crat",
-     &S::CratPetName,
-     &S::RememberCrat,
      "droid",
      "You cannot make the control script files unless you have a name for your droid!",
      "your droid",
@@ -298,6 +286,20 @@ static_assert([] {
         }
     }
     return kRoles.size() == kAllRoles.size();
+}());
+
+// In the naming window the rows of one profession stand at least two lines apart, so each name
+// box has room for the colour preview under it.
+static_assert([] {
+    for (const PetRoleRow& a : kRoles) {
+        for (const PetRoleRow& b : kRoles) {
+            const int apart = a.namingLine - b.namingLine;
+            if (&a != &b && a.profession == b.profession && apart > -2 && apart < 2) {
+                return false;
+            }
+        }
+    }
+    return true;
 }());
 
 // Each calculator category lists the pets of exactly one role.

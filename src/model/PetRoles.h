@@ -54,17 +54,14 @@ struct PetRoleRow {
 
     // The naming window's row: its caption, its picture and the picture's name, the line it
     // stands on (1 at the top; rows of different professions share lines, and the rows of one
-    // profession are two lines apart), and the stem of the role's settings fields ("Attack":
-    // AttackPetName and RememberAttack, shown in the boxes txtAttackPetName and
-    // chkRememberAttack). The picture names ("Image2") are the window's oldest names and
-    // follow no rule, so this row is the one place they can live.
+    // profession are two lines apart), and the stem of the names of its boxes ("Attack":
+    // txtAttackPetName and chkRememberAttack). The picture names ("Image2") are the window's oldest
+    // names and follow no rule, so this row is the one place they can live.
     const char* namingCaption;
     const char* picture;
     const char* pictureName;
     int namingLine;
     const char* fieldStem;
-    QString Settings::*name;
-    bool Settings::*remember;
 
     // The name checks of Create Files. With no label the name is not checked at all; with no
     // missing text it may be left empty (a profession whose roles all may be left empty needs
@@ -94,6 +91,9 @@ struct PetRoleRow {
     const char* calculatorCaption;
     const char* nanoSkill;
     bool builtInShell;
+
+    // The role's pet name in the settings record.
+    TextField nameField() const { return TextField::petName(role); }
 };
 
 // In role order (kAllRoles).
