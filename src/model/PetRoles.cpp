@@ -278,10 +278,12 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      true},
 }};
 
-// roleRow() finds a role's row by its place in kAllRoles.
+// roleRow() finds a role's row by its place in kAllRoles, and the settings record keeps each
+// role's name at that place: the role's own number.
 static_assert([] {
     for (std::size_t i = 0; i < kRoles.size(); ++i) {
-        if (kRoles.at(i).role != kAllRoles.at(i)) {
+        if (kRoles.at(i).role != kAllRoles.at(i) ||
+            static_cast<std::size_t>(kAllRoles.at(i)) != i) {
             return false;
         }
     }

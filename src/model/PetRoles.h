@@ -1,7 +1,7 @@
 // The six pet roles, one row each: everything that differs from one role to the next. The
-// catalogue, the settings file, the Create Files checks and the script writer all read these
-// rows, and the windows ask for what they show through the functions below, so a new role is
-// a new row (with its picture and its calculator table).
+// catalogue, the settings file, the Create Files checks, the script writer, the calculator and
+// the naming, Options and calculator windows all read these rows, so a new role is a new row
+// (with its picture and its calculator table).
 #pragma once
 
 #include "calculator/PetCalculator.h"

@@ -48,7 +48,9 @@ enum class SettingsField {
 };
 
 inline constexpr int kSettingsLineCount = static_cast<int>(SettingsField::FollowOrBehind) + 1;
-static_assert(kSettingsLineCount == 30, "glimmbar.cfg has thirty lines");
+// Players' files have thirty lines; another count is another layout of the file, which needs
+// its own layout version and a way to read the old one.
+static_assert(kSettingsLineCount == 30, "a new line changes the layout of glimmbar.cfg");
 
 // The one in-memory record of glimmbar.cfg. Fields are named after the controls that show
 // them; the file's line order is SettingsField's.

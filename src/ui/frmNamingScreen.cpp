@@ -75,7 +75,7 @@ QString faceStyle(const QColor& face) {
         .arg(face.name());
 }
 
-// The role's name box and Remember box are named after its settings fields.
+// A role's name box and Remember box: txtAttackPetName, chkRememberAttack.
 QString nameBoxName(const PetRoleRow& role) {
     return QStringLiteral("txt") + text(role.fieldStem) + QStringLiteral("PetName");
 }
