@@ -36,6 +36,10 @@ struct LineSpec {
     }
 };
 
+// Five text lines, each pet role's remember flag and name, twelve more text lines and the
+// follow flag.
+static_assert(5 + 2 * kAllRoles.size() + 12 + 1 == kSettingsLineCount);
+
 const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
     static const auto lines = [] {
         std::array<LineSpec, kSettingsLineCount> all{};
