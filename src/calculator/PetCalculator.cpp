@@ -4,6 +4,7 @@
 #include "calculator/PetTableFiles.h" // each category's data file, from data/pet-tables.tsv
 #include "calculator/RoundHalfEven.h"
 #include "model/FileLayer.h"
+#include "model/PetRoles.h"
 #include "model/WorkingFolder.h"
 
 #include <algorithm>
@@ -41,23 +42,6 @@ QString dataFileOf(CalcPetType type) {
     return {};
 }
 
-// Each category's nano skill, and whether its pets are built in a shell the player creates
-// first (robots and droids; an Engineer's mechdog too) or summoned, in the order of
-// CalcPetType.
-struct CategorySpec {
-    CalcPetType type;
-    const char* skillName;
-    bool builtInShell;
-};
-constexpr std::array<CategorySpec, kCalcPetTypes.size()> kCategorySpecs = {{
-    {CalcPetType::MPAttack, "Matter Creation", false},
-    {CalcPetType::Heal, "Biological Metamorphosis", false},
-    {CalcPetType::Mezz, "Matter Metamorphosis", false},
-    {CalcPetType::Engy, "Matter Creation", true},
-    {CalcPetType::Crat, "Matter Creation", true},
-    {CalcPetType::EngyDog, "Matter Creation", true},
-}};
-
 // "Matter Creation" is "MC" in the game's item texts.
 QString initials(const QString& words) {
     QString letters;
@@ -71,11 +55,12 @@ const std::array<CalcCategory, kCalcPetTypes.size()>& categories() {
     static const auto table = [] {
         std::array<CalcCategory, kCalcPetTypes.size()> made;
         for (std::size_t i = 0; i < made.size(); ++i) {
-            const CategorySpec& spec = kCategorySpecs.at(i);
-            const QString skill = QString::fromLatin1(spec.skillName);
-            made.at(i) = {dataFileOf(spec.type), skill,
+            const CalcPetType type = kCalcPetTypes.at(i);
+            const PetRoleRow& role = roleOfCategory(type);
+            const QString skill = QString::fromLatin1(role.nanoSkill);
+            made.at(i) = {dataFileOf(type), skill,
                           QStringLiteral("This nano requires ") + initials(skill),
-                          spec.builtInShell ? QStringLiteral("create the shell, and ")
+                          role.builtInShell ? QStringLiteral("create the shell, and ")
                                             : QStringLiteral("summon, and ")};
         }
         return made;

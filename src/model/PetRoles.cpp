@@ -1,5 +1,6 @@
 #include "PetRoles.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -136,9 +137,9 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      Profession::MP,
      "Attack Pet",
      "attackpet.png",
+     "Image2",
+     1,
      "Attack",
-     &S::AttackPetName,
-     &S::RememberAttack,
      "attack pet",
      nullptr,
      "your attack pet",
@@ -151,15 +152,18 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::MP,
      kAttackTypes,
      kAttackToggles,
-     CalcPetType::MPAttack},
+     CalcPetType::MPAttack,
+     "Meta-Physicist &Attack Pet",
+     "Matter Creation",
+     false},
     {Heal,
      "heal",
      Profession::MP,
      "Heal Pet",
      "healpet.png",
+     "Image1",
+     3,
      "Heal",
-     &S::HealPetName,
-     &S::RememberHeal,
      "healpet",
      nullptr,
      "your heal pet",
@@ -172,15 +176,18 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::MP,
      kHealTypes,
      kHealToggles,
-     CalcPetType::Heal},
+     CalcPetType::Heal,
+     "Meta-Physicist &Heal Pet",
+     "Biological Metamorphosis",
+     false},
     {Mezz,
      "mezz",
      Profession::MP,
      "Mezz Pet",
      "mezzpet.png",
+     "Image3",
+     5,
      "Mezz",
-     &S::MezzPetName,
-     &S::RememberMezz,
      "mezz pet",
      nullptr,
      "your mezz pet",
@@ -193,15 +200,18 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::MP,
      kMezzTypes,
      kMezzToggles,
-     CalcPetType::Mezz},
+     CalcPetType::Mezz,
+     "Meta-Physicist &Mezz Pet",
+     "Matter Metamorphosis",
+     false},
     {Engy,
      "engy",
      Profession::Engineer,
      "Engineer Robot",
      "engyrobot.png",
+     "Image5",
+     2,
      "Engy",
-     &S::EngyPetName,
-     &S::RememberEngy,
      "robot",
      "You cannot make the control script files unless you have a name for your main robot!",
      "your robot",
@@ -214,15 +224,18 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::EngyCrat,
      kEngyTypes,
      kEngyToggles,
-     CalcPetType::Engy},
+     CalcPetType::Engy,
+     "&Engineer Pet",
+     "Matter Creation",
+     true},
     {Mechdog,
      "mechdog",
      Profession::Engineer,
      "Engineer Mechdog",
      "mechdog.png",
+     "Image6",
+     4,
      "Mechdog",
-     &S::MechdogPetName,
-     &S::RememberMechdog,
      nullptr,
      nullptr,
      "your mech dog",
@@ -235,15 +248,18 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::EngyCrat,
      kMechdogTypes,
      kMechdogToggles,
-     CalcPetType::EngyDog},
+     CalcPetType::EngyDog,
+     "Engineer Mech&dog",
+     "Matter Creation",
+     true},
     {Crat,
      "crat",
      Profession::Bureaucrat,
      "Bureaucrat Droid",
      "cratdroid.png",
+     "Image4",
+     3,
      "Crat",
-     &S::CratPetName,
-     &S::RememberCrat,
      "droid",
      "You cannot make the control script files unless you have a name for your droid!",
      "your droid",
@@ -256,17 +272,50 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      OptionsPetTab::EngyCrat,
      kCratTypes,
      kCratToggles,
-     CalcPetType::Crat},
+     CalcPetType::Crat,
+     "&Bureaucrat Pet",
+     "Matter Creation",
+     true},
 }};
 
-// roleRow() finds a role's row by its place in kAllRoles.
+// roleRow() finds a role's row by its place in kAllRoles, and the settings record keeps each
+// role's name at that place: the role's own number.
 static_assert([] {
     for (std::size_t i = 0; i < kRoles.size(); ++i) {
-        if (kRoles.at(i).role != kAllRoles.at(i)) {
+        if (kRoles.at(i).role != kAllRoles.at(i) ||
+            static_cast<std::size_t>(kAllRoles.at(i)) != i) {
             return false;
         }
     }
     return kRoles.size() == kAllRoles.size();
+}());
+
+// In the naming window the rows of one profession stand at least two lines apart, so each name
+// box has room for the colour preview under it.
+static_assert([] {
+    for (const PetRoleRow& a : kRoles) {
+        for (const PetRoleRow& b : kRoles) {
+            const int apart = a.namingLine - b.namingLine;
+            if (&a != &b && a.profession == b.profession && apart > -2 && apart < 2) {
+                return false;
+            }
+        }
+    }
+    return true;
+}());
+
+// Each calculator category lists the pets of exactly one role.
+static_assert([] {
+    for (const CalcPetType category : kCalcPetTypes) {
+        int roles = 0;
+        for (const PetRoleRow& row : kRoles) {
+            roles += row.calculatorCategory == category ? 1 : 0;
+        }
+        if (roles != 1) {
+            return false;
+        }
+    }
+    return kRoles.size() == kCalcPetTypes.size();
 }());
 
 } // namespace
@@ -291,6 +340,12 @@ std::vector<PetRole> rolesOnOptionsTab(OptionsPetTab tab) {
 
 CalcPetType calculatorCategoryOf(Profession profession) {
     return roleRow(professionRoles(profession).front()).calculatorCategory;
+}
+
+const PetRoleRow& roleOfCategory(CalcPetType category) {
+    return *std::find_if(kRoles.begin(), kRoles.end(), [category](const PetRoleRow& row) {
+        return row.calculatorCategory == category;
+    });
 }
 
 } // namespace glimmbar

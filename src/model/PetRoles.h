@@ -1,7 +1,7 @@
 // The six pet roles, one row each: everything that differs from one role to the next. The
-// catalogue, the settings file, the Create Files checks and the script writer all read these
-// rows, and the windows ask for what they show through the functions below, so a new role is
-// a new row (with its picture and its calculator table).
+// catalogue, the settings file, the Create Files checks, the script writer, the calculator and
+// the naming, Options and calculator windows all read these rows, so a new role is a new row
+// (with its picture and its calculator table).
 #pragma once
 
 #include "calculator/PetCalculator.h"
@@ -52,13 +52,16 @@ struct PetRoleRow {
     const char* key; // "attack": the word the naming window and its tests use
     Profession profession;
 
-    // The naming window's row: its caption and picture, and the stem of the role's settings
-    // fields ("Attack": AttackPetName and RememberAttack, shown in the boxes of those names).
+    // The naming window's row: its caption, its picture and the picture's name, the line it
+    // stands on (1 at the top; rows of different professions share lines, and the rows of one
+    // profession are two lines apart), and the stem of the names of its boxes ("Attack":
+    // txtAttackPetName and chkRememberAttack). The picture names ("Image2") are the window's oldest
+    // names and follow no rule, so this row is the one place they can live.
     const char* namingCaption;
     const char* picture;
+    const char* pictureName;
+    int namingLine;
     const char* fieldStem;
-    QString Settings::*name;
-    bool Settings::*remember;
 
     // The name checks of Create Files. With no label the name is not checked at all; with no
     // missing text it may be left empty (a profession whose roles all may be left empty needs
@@ -76,11 +79,21 @@ struct PetRoleRow {
     QString Settings::*secondScript;  // CombatPet: behind/follow; HealPet: heal-me
     std::span<const HelpLink> helpLinks;
 
-    // The Options window's column and the calculator's category.
+    // The Options window's column.
     OptionsPetTab optionsTab;
     std::span<const PetTypeNames> types;
     std::span<const RoleToggle> toggles;
+
+    // The calculator's category, the caption of its choice (with its access key), the nano
+    // skill its pets need, and whether they are built in a shell the player creates first
+    // (robots, mech dogs and droids) rather than summoned.
     CalcPetType calculatorCategory;
+    const char* calculatorCaption;
+    const char* nanoSkill;
+    bool builtInShell;
+
+    // The role's pet name in the settings record.
+    TextField nameField() const { return TextField::petName(role); }
 };
 
 // In role order (kAllRoles).
@@ -91,5 +104,7 @@ const PetRoleRow& roleRow(PetRole role);
 std::vector<PetRole> rolesOnOptionsTab(OptionsPetTab tab);
 // The calculator category the calculator opens on for a profession: its first role's.
 CalcPetType calculatorCategoryOf(Profession profession);
+// The role whose pets a calculator category lists.
+const PetRoleRow& roleOfCategory(CalcPetType category);
 
 } // namespace glimmbar

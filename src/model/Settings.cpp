@@ -1,7 +1,6 @@
 #include "Settings.h"
 
 #include "FileFit.h"
-#include "PetRoles.h"
 
 #include <QDir>
 
@@ -12,23 +11,30 @@ namespace glimmbar {
 
 namespace {
 
-// How each line of the file maps onto the record. A name line points back at its remember
-// flag, because a forgotten name is stored as "Empty" and loads as an empty box.
+// How each line of the file maps onto the record: a text, a flag, or a pet role's remember
+// flag or name. A name line is read and written through its role's remember flag, because a
+// forgotten name is stored as "Empty" and loads as an empty box.
 struct LineSpec {
     QString Settings::*text = nullptr;
     bool Settings::*flag = nullptr;
-    bool Settings::*rememberedBy = nullptr;
-};
+    std::optional<PetRole> rememberOf;
+    std::optional<PetRole> nameOf;
 
-constexpr LineSpec text(QString Settings::*member) {
-    return {member, nullptr, nullptr};
-}
-constexpr LineSpec flag(bool Settings::*member) {
-    return {nullptr, member, nullptr};
-}
-constexpr LineSpec name(QString Settings::*member, bool Settings::*remember) {
-    return {member, nullptr, remember};
-}
+    bool isFlag() const { return flag != nullptr || rememberOf.has_value(); }
+    std::optional<TextField> textField() const {
+        if (nameOf) {
+            return TextField::petName(*nameOf);
+        }
+        if (text != nullptr) {
+            return TextField(text);
+        }
+        return std::nullopt;
+    }
+    // Whether this is the name line of a role the player did not ask to remember.
+    bool forgottenIn(const Settings& settings) const {
+        return nameOf && !settings.remembers(*nameOf);
+    }
+};
 
 // Five text lines, each pet role's remember flag and name, twelve more text lines and the
 // follow flag.
@@ -41,20 +47,20 @@ const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
         for (const auto member :
              {&Settings::TitleString, &Settings::TitleVersion, &Settings::ScriptsDirName,
               &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
-            all.at(next++) = text(member);
+            all.at(next++).text = member;
         }
-        for (const PetRoleRow& role : petRoles()) {
-            all.at(next++) = flag(role.remember);
-            all.at(next++) = name(role.name, role.remember);
+        for (const PetRole role : kAllRoles) {
+            all.at(next++).rememberOf = role;
+            all.at(next++).nameOf = role;
         }
         for (const auto member :
              {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme,
               &Settings::Mezz, &Settings::Behind, &Settings::MezzBehind,
               &Settings::MPAttackAnnounce, &Settings::MPHealAnnounce, &Settings::MPMezzAnnounce,
               &Settings::EngyAnnounce, &Settings::CratAnnounce}) {
-            all.at(next++) = text(member);
+            all.at(next++).text = member;
         }
-        all.at(next++) = flag(&Settings::FollowOrBehind);
+        all.at(next++).flag = &Settings::FollowOrBehind;
         return all;
     }();
     return lines;
@@ -73,17 +79,28 @@ QString flagText(bool value) {
 // and left alone when the line is not one.
 void readLine(Settings& settings, SettingsField field, const QString& line) {
     const LineSpec& s = spec(field);
-    if (s.flag == nullptr) {
-        const bool forgotten = s.rememberedBy != nullptr && !(settings.*s.rememberedBy);
-        settings.*s.text = forgotten ? QString() : line;
-    } else if (field == SettingsField::FollowOrBehind) {
+    if (s.rememberOf) {
+        settings.remembers(*s.rememberOf) = line == QLatin1String("1");
+    } else if (s.flag != nullptr) {
         bool isNumber = false;
         const int value = line.trimmed().toInt(&isNumber);
         if (isNumber) {
-            settings.FollowOrBehind = value != 0;
+            settings.*s.flag = value != 0;
         }
     } else {
-        settings.*s.flag = line == QLatin1String("1");
+        s.textField()->in(settings) = s.forgottenIn(settings) ? QString() : line;
+    }
+}
+
+// Copies one line's value from `from` into `to`.
+void copyLine(const LineSpec& s, const Settings& from, Settings& to) {
+    if (s.rememberOf) {
+        to.remembers(*s.rememberOf) = from.remembers(*s.rememberOf);
+    } else if (s.flag != nullptr) {
+        to.*s.flag = from.*s.flag;
+    } else {
+        const TextField text = *s.textField();
+        text.in(to) = text.in(from);
     }
 }
 
@@ -146,37 +163,46 @@ Settings Settings::defaults() {
 }
 
 QString& Settings::petName(PetRole role) {
-    return this->*roleRow(role).name;
+    return PetNames.at(static_cast<std::size_t>(role));
 }
 const QString& Settings::petName(PetRole role) const {
-    return this->*roleRow(role).name;
+    return PetNames.at(static_cast<std::size_t>(role));
 }
 bool& Settings::remembers(PetRole role) {
-    return this->*roleRow(role).remember;
+    return RememberNames.at(static_cast<std::size_t>(role));
 }
 bool Settings::remembers(PetRole role) const {
-    return this->*roleRow(role).remember;
+    return RememberNames.at(static_cast<std::size_t>(role));
+}
+
+const QString& TextField::in(const Settings& settings) const {
+    return m_role ? settings.petName(*m_role) : settings.*m_field;
+}
+QString& TextField::in(Settings& settings) const {
+    return m_role ? settings.petName(*m_role) : settings.*m_field;
 }
 
 QString Settings::lineText(SettingsField field) const {
     const LineSpec& s = spec(field);
+    if (s.rememberOf) {
+        return flagText(remembers(*s.rememberOf));
+    }
     if (s.flag != nullptr) {
         return flagText(this->*s.flag);
     }
-    if (s.rememberedBy != nullptr && !(this->*s.rememberedBy)) {
+    if (s.forgottenIn(*this)) {
         return kForgottenName;
     }
-    return this->*s.text;
+    return s.textField()->in(*this);
 }
 
-std::vector<QString Settings::*> Settings::typedLines() const {
-    std::vector<QString Settings::*> fields;
+std::vector<TextField> Settings::typedLines() const {
+    std::vector<TextField> fields;
     for (int i = static_cast<int>(SettingsField::ScriptsDirName); i < kSettingsLineCount; ++i) {
         const LineSpec& s = spec(static_cast<SettingsField>(i));
-        const bool forgotten = s.rememberedBy != nullptr && !(this->*s.rememberedBy);
-        if (s.text != nullptr && !forgotten &&
+        if (!s.isFlag() && !s.forgottenIn(*this) &&
             i != static_cast<int>(SettingsField::LastModeUsedMEC)) {
-            fields.push_back(s.text);
+            fields.push_back(*s.textField());
         }
     }
     return fields;
@@ -226,12 +252,7 @@ WriteResult UpdateSettingsFile(const Settings& values, const std::vector<Setting
     const WriteResult result = writeTextLines(file, stored);
     if (result && loaded != nullptr) {
         for (const SettingsField field : fields) {
-            const LineSpec& s = spec(field);
-            if (s.flag != nullptr) {
-                loaded->*s.flag = values.*s.flag;
-            } else {
-                loaded->*s.text = values.*s.text;
-            }
+            copyLine(spec(field), values, *loaded);
         }
     }
     return result;
@@ -249,9 +270,9 @@ std::span<const OptionsText> scriptNames() {
     return optionsTexts().first(kScriptNameCount);
 }
 
-const OptionsText* optionsText(QString Settings::*field) {
+const OptionsText* optionsText(const TextField& field) {
     for (const OptionsText& text : kOptionsTexts) {
-        if (text.field == field) {
+        if (TextField(text.field) == field) {
             return &text;
         }
     }

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -21,26 +22,17 @@ inline const QString kNoScriptsDir = QStringLiteral("(None)");
 // Stands on the name line of a pet name the player did not ask to remember.
 inline const QString kForgottenName = QStringLiteral("Empty");
 
-// The lines of the file, in order (line 1 is TitleString).
+class TextField;
+
+// The lines of the file, in order (line 1 is TitleString). After the heal-pet delay come two
+// lines for each pet role in role order, its Remember Name flag and then its name.
 enum class SettingsField {
     TitleString,
     TitleVersion,
     ScriptsDirName,
     LastModeUsedMEC,
     NewHealPetDelay,
-    RememberAttack,
-    AttackPetName,
-    RememberHeal,
-    HealPetName,
-    RememberMezz,
-    MezzPetName,
-    RememberEngy,
-    EngyPetName,
-    RememberMechdog,
-    MechdogPetName,
-    RememberCrat,
-    CratPetName,
-    Naming,
+    Naming = NewHealPetDelay + 1 + 2 * static_cast<int>(kAllRoles.size()),
     Attack,
     Heal,
     Healme,
@@ -55,7 +47,10 @@ enum class SettingsField {
     FollowOrBehind,
 };
 
-inline constexpr int kSettingsLineCount = 30;
+inline constexpr int kSettingsLineCount = static_cast<int>(SettingsField::FollowOrBehind) + 1;
+// Players' files have thirty lines; another count is another layout of the file, which needs
+// its own layout version and a way to read the old one.
+static_assert(kSettingsLineCount == 30, "a new line changes the layout of glimmbar.cfg");
 
 // The one in-memory record of glimmbar.cfg. Fields are named after the controls that show
 // them; the file's line order is SettingsField's.
@@ -65,19 +60,10 @@ struct Settings {
     QString ScriptsDirName;
     QString LastModeUsedMEC;
     QString NewHealPetDelay;
-    // Each pet role's name box, and whether the player asked for it to be remembered.
-    QString AttackPetName;
-    QString HealPetName;
-    QString MezzPetName;
-    QString EngyPetName;
-    QString MechdogPetName;
-    QString CratPetName;
-    bool RememberAttack = false;
-    bool RememberHeal = false;
-    bool RememberMezz = false;
-    bool RememberEngy = false;
-    bool RememberMechdog = false;
-    bool RememberCrat = false;
+    // Each pet role's name box, and whether the player asked for it to be remembered, in role
+    // order: read them through petName() and remembers().
+    std::array<QString, kAllRoles.size()> PetNames;
+    std::array<bool, kAllRoles.size()> RememberNames{};
     // The Options window's script names and announcements.
     QString Naming;
     QString Attack;
@@ -110,9 +96,36 @@ struct Settings {
     // The fields a save writes as typed, in line order: the game folder, the delay, each pet
     // name that is remembered, the script names and the announcements. The header, version and
     // profession lines are left out: they come from the file itself or from the program.
-    std::vector<QString Settings::*> typedLines() const;
+    std::vector<TextField> typedLines() const;
 
     friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// One typed text of the record: a field of its own (the game folder, the delay, a script name,
+// an announcement) or one pet role's name. The Create Files checks follow each text by this
+// into every file it goes into, and name the box the player typed it in.
+class TextField {
+public:
+    // A field of its own; not explicit, so the tables name their fields as they are.
+    constexpr TextField(QString Settings::*field)
+        : m_field(field) {}
+    static constexpr TextField petName(PetRole role) {
+        TextField name(nullptr);
+        name.m_role = role;
+        return name;
+    }
+
+    const QString& in(const Settings& settings) const;
+    QString& in(Settings& settings) const;
+    // The role whose name this is; nullopt for a field of its own.
+    std::optional<PetRole> role() const { return m_role; }
+    QString Settings::*field() const { return m_field; }
+
+    friend bool operator==(const TextField&, const TextField&) = default;
+
+private:
+    QString Settings::*m_field = nullptr;
+    std::optional<PetRole> m_role;
 };
 
 // Reads the file into `settings`. A short file leaves the later fields as they were; a
@@ -149,7 +162,7 @@ std::span<const OptionsText> optionsTexts();
 // The seven script names, the first seven of optionsTexts().
 std::span<const OptionsText> scriptNames();
 // The box that shows a field, or nullptr when no Options text box does.
-const OptionsText* optionsText(QString Settings::*field);
+const OptionsText* optionsText(const TextField& field);
 // How a message names a box, `The box "Name of Pet Naming script"`, and where it stands, "on
 // the Scripting Options tab of the Options window".
 QString optionsBoxWords(const OptionsText& text);

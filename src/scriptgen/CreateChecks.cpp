@@ -102,16 +102,14 @@ struct TextWords {
     QString change;
 };
 
-TextWords wordsFor(QString Settings::*field) {
+TextWords wordsFor(const TextField& field) {
     if (const OptionsText* box = optionsText(field)) {
         return {optionsBoxWords(*box),
                 QStringLiteral("Change it ") + optionsTabWords(*box) + QLatin1Char('.')};
     }
-    for (const PetRoleRow& role : petRoles()) {
-        if (role.name == field) {
-            return {QStringLiteral("The name of ") + QLatin1String(role.refusalWords),
-                    QStringLiteral("Change it in Glimmbar's main window.")};
-        }
+    if (const std::optional<PetRole> role = field.role()) {
+        return {QStringLiteral("The name of ") + QLatin1String(roleRow(*role).refusalWords),
+                QStringLiteral("Change it in Glimmbar's main window.")};
     }
     return {QStringLiteral("The path of the game's scripts folder"), kWesternFolderAdvice};
 }
@@ -200,7 +198,7 @@ QString placementProblem(const QString& text, const PlacedText& placed, TextFile
 std::optional<QString> textProblem(const Settings& s, const std::vector<OutputFile>& plan) {
     for (const OutputFile& file : plan) {
         for (const PlacedText& placed : file.texts) {
-            if (QString problem = placementProblem(s.*placed.field, placed, file.kind);
+            if (QString problem = placementProblem(placed.field.in(s), placed, file.kind);
                 !problem.isEmpty()) {
                 return problem;
             }

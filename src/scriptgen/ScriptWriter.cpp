@@ -33,9 +33,9 @@ public:
         : m_settings(s) {}
 
     // A typed text as it goes into this file.
-    const QString& text(QString Settings::*field, TextPlace place = TextPlace::Line) {
+    const QString& text(const TextField& field, TextPlace place = TextPlace::Line) {
         m_texts.push_back({field, place});
-        return m_settings.*field;
+        return field.in(m_settings);
     }
     void append(const QString& line) { m_lines.append(line); }
     void prepend(const QString& line) { m_lines.prepend(line); }
@@ -70,7 +70,7 @@ FileContent namingScript(const CreateSnapshot& snapshot) {
             }
             // The blank before the line end is part of every rename line the game has seen.
             c.append(QStringLiteral("/pet ") + quoted(type.inGameName()) +
-                     QStringLiteral(" rename ") + quoted(c.text(roleRow(role).name)) +
+                     QStringLiteral(" rename ") + quoted(c.text(TextField::petName(role))) +
                      QLatin1Char(' '));
         }
     }
@@ -79,20 +79,18 @@ FileContent namingScript(const CreateSnapshot& snapshot) {
 
 // ---- The pet command scripts ----
 
-using Field = QString Settings::*;
-
-void appendChatLine(FileContent& c, Field name, Field announcement) {
-    if (!(c.settings().*announcement).isEmpty()) {
+void appendChatLine(FileContent& c, const TextField& name, const TextField& announcement) {
+    if (!announcement.in(c.settings()).isEmpty()) {
         c.append(QStringLiteral("/pet ") + quoted(c.text(name)) + QStringLiteral(" chat ") +
                  quoted(c.text(announcement)));
     }
 }
 
-void appendAttackLine(FileContent& c, Field name) {
+void appendAttackLine(FileContent& c, const TextField& name) {
     c.append(QStringLiteral("/pet ") + quoted(c.text(name)) + QStringLiteral(" attack"));
 }
 
-void appendPositionLine(FileContent& c, Field name) {
+void appendPositionLine(FileContent& c, const TextField& name) {
     c.append(QStringLiteral("/pet ") + quoted(c.text(name)) +
              (c.settings().FollowOrBehind ? QStringLiteral(" follow") : QStringLiteral(" behind")));
 }
@@ -102,13 +100,13 @@ const QString kGeneralAttackLine = QStringLiteral("/pet attack");
 // The heal and heal-me scripts share everything after heal-me's "/selectself".
 FileContent healScript(const Settings& s, const PetRoleRow& role) {
     FileContent c(s);
-    appendChatLine(c, role.name, role.announcement);
+    appendChatLine(c, role.nameField(), role.announcement);
     if (!delayIsZero(c.text(&Settings::NewHealPetDelay, TextPlace::Delay)).value_or(true)) {
         // The heal pet steps back first, so the delay gives it time to get out of the fight.
-        appendPositionLine(c, role.name);
+        appendPositionLine(c, role.nameField());
         c.append(QStringLiteral("/delay ") + c.text(&Settings::NewHealPetDelay));
     }
-    c.append(QStringLiteral("/pet ") + quoted(c.text(role.name)) + QStringLiteral(" heal"));
+    c.append(QStringLiteral("/pet ") + quoted(c.text(role.nameField())) + QStringLiteral(" heal"));
     return c;
 }
 
@@ -159,7 +157,7 @@ FileContent helpFile(const Settings& s, Profession profession) {
 
 FileContent settingsFile(const Settings& s) {
     FileContent c(s);
-    for (const Field field : s.typedLines()) {
+    for (const TextField& field : s.typedLines()) {
         c.text(field);
     }
     for (const QString& line : s.lines()) {
@@ -176,7 +174,7 @@ public:
         : m_settings(s) {}
 
     // A script named in the Options window by `name`.
-    void script(Field name, const FileContent& content) {
+    void script(QString Settings::*name, const FileContent& content) {
         std::vector<PlacedText> texts = {{name, TextPlace::FileName}};
         texts.insert(texts.end(), content.texts().begin(), content.texts().end());
         m_files.push_back({scriptPath(m_settings.ScriptsDirName, m_settings.*name),
@@ -199,7 +197,7 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
     for (const PetRole role : professionRoles(profession)) {
         const PetRoleRow& row = roleRow(role);
         if (row.scripts == RoleScripts::AnnouncedAttack) {
-            appendChatLine(c, row.name, row.announcement);
+            appendChatLine(c, row.nameField(), row.announcement);
         }
     }
     c.append(kGeneralAttackLine);
@@ -210,11 +208,11 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
 // pet mezzes what it is told to attack) and its behind/follow script.
 void planCombatPet(Plan& plan, const Settings& s, const PetRoleRow& role) {
     FileContent command(s);
-    appendChatLine(command, role.name, role.announcement);
-    appendAttackLine(command, role.name);
+    appendChatLine(command, role.nameField(), role.announcement);
+    appendAttackLine(command, role.nameField());
     plan.script(role.commandScript, command);
     FileContent position(s);
-    appendPositionLine(position, role.name);
+    appendPositionLine(position, role.nameField());
     plan.script(role.secondScript, position);
 }
 

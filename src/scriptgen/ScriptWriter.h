@@ -19,8 +19,8 @@
 namespace glimmbar {
 
 // Everything Create Files needs, taken at the click. `settings` is the one Settings record as it
-// stands, with the naming window's profession (LastModeUsedMEC), its six typed names in the
-// *PetName fields (typed text, even when not remembered) and six ticks in the Remember* fields,
+// stands, with the naming window's profession (LastModeUsedMEC), its six typed names
+// (petName(), typed text even when not remembered) and six Remember Name ticks (remembers()),
 // and the fourteen Options values (from the open Options window when it is open). `selection`
 // holds the 56 include flags (from the open Options window when it is open).
 struct CreateSnapshot {
@@ -46,7 +46,7 @@ enum class TextPlace {
 
 // One typed text of a planned file: the Settings field it comes from and how it stands there.
 struct PlacedText {
-    QString Settings::*field;
+    TextField field;
     TextPlace place;
 };
 

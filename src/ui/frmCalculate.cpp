@@ -4,6 +4,7 @@
 #include "RadioGroupFocus.h"
 #include "WindowPlacement.h"
 #include "calculator/PetCalculator.h"
+#include "model/PetRoles.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -20,22 +21,6 @@
 namespace glimmbar {
 
 namespace {
-
-struct CategoryChoice {
-    CalcPetType type;
-    const char* caption;
-};
-
-// Option1 to Option6, top to bottom. The mechdog comes last so the five older categories keep
-// their places.
-constexpr std::array<CategoryChoice, 6> kChoices = {{
-    {CalcPetType::MPAttack, "Meta-Physicist &Attack Pet"},
-    {CalcPetType::Heal, "Meta-Physicist &Heal Pet"},
-    {CalcPetType::Mezz, "Meta-Physicist &Mezz Pet"},
-    {CalcPetType::Engy, "&Engineer Pet"},
-    {CalcPetType::Crat, "&Bureaucrat Pet"},
-    {CalcPetType::EngyDog, "Engineer Mech&dog"},
-}};
 
 // The prompt is the skill box's buddy, so a single '&' in it would mark an access key.
 QString labelTextFor(QString text) {
@@ -85,12 +70,16 @@ frmCalculate::frmCalculate(std::optional<Profession> profession, DialogSeam& dia
 }
 
 void frmCalculate::buildControls() {
-    std::array<QRadioButton*, kChoices.size()> options{};
+    // Option1 to Option6, top to bottom in the order of the category numbers: the mechdog came
+    // last so the five older categories kept their places.
+    std::array<QRadioButton*, kCalcPetTypes.size()> options{};
     m_categories = new QButtonGroup(this);
-    for (std::size_t i = 0; i < kChoices.size(); ++i) {
-        options[i] = new QRadioButton(QString::fromLatin1(kChoices[i].caption), this);
+    for (std::size_t i = 0; i < kCalcPetTypes.size(); ++i) {
+        const CalcPetType type = kCalcPetTypes[i];
+        options[i] =
+            new QRadioButton(QString::fromLatin1(roleOfCategory(type).calculatorCaption), this);
         options[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        m_categories->addButton(options[i], static_cast<int>(kChoices[i].type));
+        m_categories->addButton(options[i], static_cast<int>(type));
     }
 
     m_labelSkillText = new QLabel(this);
@@ -205,25 +194,12 @@ void frmCalculate::buildControls() {
     m_txtMCTS->setFocus();
 }
 
-// The naming window's profession picks the matching category; an MP starts on attack pets,
-// never on heal or mezz pets.
+// The naming window's profession picks the category of its first role: an MP starts on attack
+// pets, never on heal or mezz pets.
 void frmCalculate::selectCategoryOf(std::optional<Profession> profession) {
-    if (!profession) {
-        return;
+    if (profession) {
+        m_categories->button(static_cast<int>(calculatorCategoryOf(*profession)))->setChecked(true);
     }
-    CalcPetType type = CalcPetType::MPAttack;
-    switch (*profession) {
-    case Profession::MP:
-        type = CalcPetType::MPAttack;
-        break;
-    case Profession::Engineer:
-        type = CalcPetType::Engy;
-        break;
-    case Profession::Bureaucrat:
-        type = CalcPetType::Crat;
-        break;
-    }
-    m_categories->button(static_cast<int>(type))->setChecked(true);
 }
 
 void frmCalculate::askForSkillOf(CalcPetType type) {

@@ -9,6 +9,7 @@
 #include "frmNewAbout.h"
 #include "frmOptions.h"
 #include "model/ColourCodes.h"
+#include "model/PetRoles.h"
 #include "scriptgen/CreateCommand.h"
 
 #include <QApplication>
@@ -30,31 +31,6 @@ namespace glimmbar {
 
 namespace {
 
-// One pet row of the window. Rows of different professions share a line; the line decides
-// the row's height on screen.
-struct PetRowSpec {
-    PetRole role;
-    const char* caption;
-    const char* pictureName; // objectName of the picture
-    const char* pictureFile;
-    const char* nameBox;
-    const char* rememberBox;
-    int line; // 1 at the top
-};
-
-constexpr std::array<PetRowSpec, 6> kPetRows = {{
-    {PetRole::Attack, "Attack Pet", "Image2", "attackpet.png", "txtAttackPetName",
-     "chkRememberAttack", 1},
-    {PetRole::Heal, "Heal Pet", "Image1", "healpet.png", "txtHealPetName", "chkRememberHeal", 3},
-    {PetRole::Mezz, "Mezz Pet", "Image3", "mezzpet.png", "txtMezzPetName", "chkRememberMezz", 5},
-    {PetRole::Engy, "Engineer Robot", "Image5", "engyrobot.png", "txtEngyPetName",
-     "chkRememberEngy", 2},
-    {PetRole::Mechdog, "Engineer Mechdog", "Image6", "mechdog.png", "txtMechdogPetName",
-     "chkRememberMechdog", 4},
-    {PetRole::Crat, "Bureaucrat Droid", "Image4", "cratdroid.png", "txtCratPetName",
-     "chkRememberCrat", 3},
-}};
-
 // Grey's button shows the menu background rather than its colour.
 bool facedLikeTheMenu(const GameColour& colour) {
     return qstrcmp(colour.name, "Grey") == 0;
@@ -68,7 +44,13 @@ const QString kShowText = QStringLiteral("Click here to show buttons as text");
 
 // Rows that share a line belong to different professions. Rows shown together are two lines
 // apart, so a name box and the colour preview under it fit between them.
-constexpr int kLineCount = 5;
+int lineCount() {
+    int lines = 0;
+    for (const PetRoleRow& role : petRoles()) {
+        lines = std::max(lines, role.namingLine);
+    }
+    return lines;
+}
 constexpr int kPictureSize = 32;
 // The name boxes are drawn in a 12-point font where the window's is 8 points.
 constexpr double kNameBoxFontScale = 1.5;
@@ -93,13 +75,12 @@ QString faceStyle(const QColor& face) {
         .arg(face.name());
 }
 
-int rowIndex(PetRole role) {
-    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-        if (kPetRows[i].role == role) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+// A role's name box and Remember box: txtAttackPetName, chkRememberAttack.
+QString nameBoxName(const PetRoleRow& role) {
+    return QStringLiteral("txt") + text(role.fieldStem) + QStringLiteral("PetName");
+}
+QString rememberBoxName(const PetRoleRow& role) {
+    return QStringLiteral("chkRemember") + text(role.fieldStem);
 }
 
 } // namespace
@@ -161,12 +142,11 @@ QGridLayout* frmNamingScreen::buildPetRows() {
     grid->setVerticalSpacing(0);
     int labelWidth = 0;
     int rowHeight = 0;
-    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-        const PetRowSpec& spec = kPetRows[i];
-        RowControls& row = m_rows[i];
-        const QString caption = text(spec.caption);
+    for (const PetRoleRow& role : petRoles()) {
+        RowControls& row = rowOf(role.role);
+        const QString caption = text(role.namingCaption);
 
-        row.name = new ColourNameBox(text(spec.nameBox), caption, nameFont, this);
+        row.name = new ColourNameBox(nameBoxName(role), caption, nameFont, this);
         connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
         const int boxHeight = row.name->box()->sizeHint().height();
 
@@ -177,19 +157,19 @@ QGridLayout* frmNamingScreen::buildPetRows() {
         labelWidth = std::max(labelWidth, row.label->sizeHint().width());
 
         row.picture = new QLabel(this);
-        row.picture->setObjectName(text(spec.pictureName));
-        row.picture->setPixmap(picture(text(spec.pictureFile)));
+        row.picture->setObjectName(text(role.pictureName));
+        row.picture->setPixmap(picture(text(role.picture)));
         row.picture->setAlignment(Qt::AlignCenter);
         row.picture->setAccessibleName(caption);
         row.picture->setMinimumHeight(boxHeight);
 
         row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
-        row.remember->setObjectName(text(spec.rememberBox));
+        row.remember->setObjectName(rememberBoxName(role));
         row.remember->setAccessibleName(QStringLiteral("Remember ") + caption +
                                         QStringLiteral(" name"));
         row.remember->setMinimumHeight(boxHeight);
 
-        const int top = spec.line - 1;
+        const int top = role.namingLine - 1;
         grid->addWidget(row.label, top, 0, 2, 1, Qt::AlignTop);
         grid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
         grid->addWidget(row.name, top, 2, 2, 1);
@@ -197,7 +177,7 @@ QGridLayout* frmNamingScreen::buildPetRows() {
         rowHeight = std::max(rowHeight, row.name->minimumHeight() + fontMetrics().height() / 2);
     }
     // Hidden rows still hold their lines and the labels' column its width.
-    for (int line = 0; line <= kLineCount; ++line) {
+    for (int line = 0; line <= lineCount(); ++line) {
         grid->setRowMinimumHeight(line, (rowHeight + 1) / 2);
     }
     grid->setColumnMinimumWidth(0, labelWidth);
@@ -319,17 +299,14 @@ QLayout* frmNamingScreen::buildButtonRow() {
 // its Remember box, then the professions, the colour block and the button row. Hidden rows
 // drop out of the chain by themselves.
 void frmNamingScreen::buildTabOrder() {
-    std::array<std::size_t, kRowCount> byLine{};
-    for (std::size_t i = 0; i < byLine.size(); ++i) {
-        byLine[i] = i;
-    }
-    std::stable_sort(byLine.begin(), byLine.end(), [](std::size_t a, std::size_t b) {
-        return kPetRows[a].line < kPetRows[b].line;
+    std::array<PetRole, kRowCount> byLine = kAllRoles;
+    std::stable_sort(byLine.begin(), byLine.end(), [](PetRole a, PetRole b) {
+        return roleRow(a).namingLine < roleRow(b).namingLine;
     });
 
     QList<QWidget*> chain;
-    for (std::size_t i : byLine) {
-        chain << m_rows[i].name->box() << m_rows[i].remember;
+    for (const PetRole role : byLine) {
+        chain << rowOf(role).name->box() << rowOf(role).remember;
     }
     for (QRadioButton* button : m_professionButtons) {
         chain << button;
@@ -347,11 +324,10 @@ void frmNamingScreen::buildTabOrder() {
 }
 
 void frmNamingScreen::showStoredNames() {
-    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-        const PetRowSpec& spec = kPetRows[i];
-        const bool remembered = m_settings.remembers(spec.role);
-        m_rows[i].name->setText(remembered ? m_settings.petName(spec.role) : QString());
-        m_rows[i].remember->setChecked(remembered);
+    for (const PetRole role : kAllRoles) {
+        const bool remembered = m_settings.remembers(role);
+        rowOf(role).name->setText(remembered ? m_settings.petName(role) : QString());
+        rowOf(role).remember->setChecked(remembered);
     }
 
     const std::optional<Profession> stored = professionFromText(m_settings.LastModeUsedMEC);
@@ -374,14 +350,13 @@ void frmNamingScreen::selectProfession(Profession profession) {
     m_settings.LastModeUsedMEC = professionText(profession);
     ShowProfessionControls(profession);
     // After the switch: hiding the box that had the focus must not make it the target.
-    m_colourTarget =
-        m_rows[static_cast<std::size_t>(rowIndex(professionRoles(profession).front()))].name;
+    m_colourTarget = rowOf(professionRoles(profession).front()).name;
 }
 
 void frmNamingScreen::ShowProfessionControls(Profession profession) {
-    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-        const bool shown = roleProfession(kPetRows[i].role) == profession;
-        RowControls& row = m_rows[i];
+    for (const PetRole role : kAllRoles) {
+        const bool shown = roleProfession(role) == profession;
+        RowControls& row = rowOf(role);
         row.label->setVisible(shown);
         row.picture->setVisible(shown);
         row.name->setVisible(shown);
@@ -395,8 +370,7 @@ void frmNamingScreen::focusFirstNameBox() {
         m_professionButtons[0]->setFocus();
         return;
     }
-    const int first = rowIndex(professionRoles(*profession).front());
-    m_rows[static_cast<std::size_t>(first)].name->setFocus();
+    rowOf(professionRoles(*profession).front()).name->setFocus();
 }
 
 void frmNamingScreen::PutInColour(int colour) {
@@ -424,11 +398,18 @@ void frmNamingScreen::showColourFaces(bool colours) {
 
 Settings frmNamingScreen::namingSnapshot() const {
     Settings snapshot = m_settings;
-    for (std::size_t i = 0; i < kPetRows.size(); ++i) {
-        snapshot.petName(kPetRows[i].role) = m_rows[i].name->text();
-        snapshot.remembers(kPetRows[i].role) = m_rows[i].remember->isChecked();
+    for (const PetRole role : kAllRoles) {
+        snapshot.petName(role) = rowOf(role).name->text();
+        snapshot.remembers(role) = rowOf(role).remember->isChecked();
     }
     return snapshot;
+}
+
+frmNamingScreen::RowControls& frmNamingScreen::rowOf(PetRole role) {
+    return m_rows[static_cast<std::size_t>(role)];
+}
+const frmNamingScreen::RowControls& frmNamingScreen::rowOf(PetRole role) const {
+    return m_rows[static_cast<std::size_t>(role)];
 }
 
 void frmNamingScreen::openAbout() {

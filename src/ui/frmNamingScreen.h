@@ -57,15 +57,16 @@ private slots:
     void switchColourFaces();
 
 private:
-    // The widgets of one pet row, in the order of the row table (attack, heal, mezz, engy,
-    // mechdog, crat).
+    // The widgets of one pet row, one for each pet role, in role order.
     struct RowControls {
         QLabel* label = nullptr;
         QLabel* picture = nullptr;
         ColourNameBox* name = nullptr;
         QCheckBox* remember = nullptr;
     };
-    static constexpr int kRowCount = 6;
+    static constexpr std::size_t kRowCount = kAllRoles.size();
+    RowControls& rowOf(PetRole role);
+    const RowControls& rowOf(PetRole role) const;
 
     QGridLayout* buildPetRows();
     QLayout* buildProfessionButtons();

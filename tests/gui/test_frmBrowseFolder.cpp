@@ -100,7 +100,8 @@ private slots:
         QCOMPARE(program.folder.read(kSettingsFileName),
                  program.storedAs(QDir::toNativeSeparators(
                      program.folder.filePath("Games/ao2/drive_c/Funcom/Anarchy Online"))));
-        QCOMPARE(program.startup.namingWindow()->namingSnapshot().EngyPetName, QString("Bolt"));
+        QCOMPARE(program.startup.namingWindow()->namingSnapshot().petName(PetRole::Engy),
+                 QString("Bolt"));
         QCOMPARE(runUntilTheProgramEnds([&] { program.startup.namingWindow()->close(); }), 0);
     }
 
