@@ -138,8 +138,8 @@ private slots:
         QTRY_VERIFY(open.box("Crat")->hasFocus());
         key(Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(open.shownBoxes(), QString("AttackHealMezz"));
-        QVERIFY(open.box("Attack")->text().isEmpty() &&
-                !open.find<QAbstractButton>("chkRememberAttack")->isChecked());
+        QCOMPARE(open.box("Attack")->text(), QString());
+        QVERIFY(!open.find<QAbstractButton>("chkRememberAttack")->isChecked());
         QAccessible::queryAccessibleInterface(open.find("Option2"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());

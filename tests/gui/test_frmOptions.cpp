@@ -172,7 +172,8 @@ private slots:
         QTRY_VERIFY(f.window.isNull());
         QCOMPARE(f.folder.read(kSettingsFileName), data("options/ok.cfg"));
         QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/ok.sel"));
-        QVERIFY(f.settings.LastModeUsedMEC == "MP" && f.selection.include[30]);
+        QCOMPARE(f.settings.LastModeUsedMEC, "MP");
+        QVERIFY(f.selection.include[30]);
     }
 
     // options/refused.txt: row name|box|typed text|message. A text glimmbar.cfg cannot hold is
