@@ -109,12 +109,15 @@ struct OpenWindow {
         QTRY_VERIFY(box(pet)->hasFocus());
         QTest::keyClicks(box(pet), text);
     }
+    // The pets whose name boxes show, top to bottom as the player sees them.
     QString shownBoxes() const {
-        QString shown;
+        QMap<int, QString> shown;
         for (const QString pet : {"Attack", "Heal", "Mezz", "Engy", "Mechdog", "Crat"}) {
-            shown += box(pet)->isVisible() ? pet : QString();
+            if (box(pet)->isVisible()) {
+                shown.insert(box(pet)->mapTo(&*window, QPoint()).y(), pet);
+            }
         }
-        return shown;
+        return shown.values().join(QString());
     }
 };
 
