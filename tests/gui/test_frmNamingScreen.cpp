@@ -250,7 +250,8 @@ private slots:
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 opened = window->objectName() == it.value() ? window : opened;
             }
-            QVERIFY2(opened != nullptr && opened->isVisible(), qPrintable(it.value()));
+            QVERIFY2(opened != nullptr, qPrintable(it.value()));
+            QVERIFY2(opened->isVisible(), qPrintable(it.value()));
             const QPoint offset =
                 opened->frameGeometry().center() - open.window->frameGeometry().center();
             // A few pixels off at most: a window's final size is known only once it shows.
