@@ -26,23 +26,30 @@ private slots:
         QCOMPARE(firstUnencodable(QString(QChar(0x80))), QChar(0x80));
     }
 
-    void readingAndWriting() {
+    void readingLines_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("CR LF, LF, no end") << QByteArray("a\r\nb\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+        QTest::newRow("CR alone inside a line") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
+        QTest::newRow("NUL") << QByteArray("a\0b", 3) << QStringList{QString("a%1b").arg(QChar(0))};
+    }
+    void readingLines() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
         TestFolder folder;
-        const QList<QPair<QByteArray, QStringList>> files = {
-            {"", {}},
-            {"a\r\nb\nc", {"a", "b", "c"}},
-            {"\r\n\r\nx\r\n", {"", "", "x"}},
-            {"a\rb\r\n", {"a\rb"}},
-            {QByteArray("a\0b", 3), {QString("a%1b").arg(QChar(0))}}};
-        for (const auto& [bytes, lines] : files) {
-            folder.write("f.txt", bytes);
-            TextReader reader("f.txt");
-            QStringList read;
-            while (const std::optional<QString> line = reader.readLine()) {
-                read.append(*line);
-            }
-            QCOMPARE(read, lines);
+        folder.write("f.txt", bytes);
+        TextReader reader("f.txt");
+        QStringList read;
+        while (const std::optional<QString> line = reader.readLine()) {
+            read.append(*line);
         }
+        QCOMPARE(read, lines);
+    }
+
+    void writing() {
+        TestFolder folder;
         QVERIFY(!TextReader("missing.txt").isOpen());
         QVERIFY(writeTextLines("out.txt", {"one", "", QString::fromUtf16(u"\u20ac")}));
         QCOMPARE(folder.read("out.txt"), QByteArray("one\r\n\r\n\x80\r\n"));
@@ -50,37 +57,54 @@ private slots:
         // A folder in the way: the save fails whole, with a reason and no temporary file.
         QVERIFY(QDir(folder.path()).mkdir("blocked.cfg"));
         const WriteResult result = writeTextLines("blocked.cfg", {"x"});
-        QVERIFY(!result && result.fileName == "blocked.cfg" && !result.reason.isEmpty());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"f.txt", "out.txt"}));
+        QVERIFY(!result);
+        QCOMPARE(result.fileName, "blocked.cfg");
+        QVERIFY(!result.reason.isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"out.txt"}));
         // A NUL from a hand-edited settings file names nothing, and says so without a fuss.
         const QString withNul = QString("out.txt%1x").arg(QChar(0));
-        QVERIFY(!FExists(withNul) && !DirExists(withNul) && !TextReader(withNul).isOpen());
-        QVERIFY(!writeTextLines(withNul, {"x"}) && !makeDirectory(withNul).isEmpty());
+        QVERIFY(!FExists(withNul));
+        QVERIFY(!DirExists(withNul));
+        QVERIFY(!TextReader(withNul).isOpen());
+        QVERIFY(!writeTextLines(withNul, {"x"}));
+        QVERIFY(!makeDirectory(withNul).isEmpty());
         // Only one folder level is made.
-        QVERIFY(makeDirectory("scripts\\").isEmpty() && makeDirectory("scripts").isEmpty());
-        QVERIFY(DirExists("scripts") && !makeDirectory("a\\b\\c").isEmpty());
+        QCOMPARE(makeDirectory("scripts\\"), QString());
+        QCOMPARE(makeDirectory("scripts"), QString());
+        QVERIFY(DirExists("scripts"));
+        QVERIFY(!makeDirectory("a\\b\\c").isEmpty());
     }
 
     // tests/data/paths/mapping.txt: game paths as Windows and Wine players store them.
+    void gamePaths_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("native");
+        QTest::addColumn<QString>("found");
+        for (const QString& line : dataLines(GLIMMBAR_TEST_DATA "/paths/mapping.txt")) {
+            const QStringList cells = line.split(" | ");
+            if (!line.startsWith('#')) {
+                QTest::newRow(qPrintable("stored as \"" + cells[0] + '"'))
+                    << cells[0] << cells[1] << cells[2];
+            }
+        }
+    }
     void gamePaths() {
 #ifdef Q_OS_WIN
         QSKIP("Windows reads game paths itself");
 #endif
+        QFETCH(QString, stored);
+        QFETCH(QString, native);
+        QFETCH(QString, found);
         TestFolder folder;
         folder.write("Anarchy Online/Anarchy.exe", "MZ");
         QVERIFY(QDir(folder.path()).mkpath("Anarchy Online/scripts"));
         const QString root = folder.path();
-        const QStringList table = dataLines(GLIMMBAR_TEST_DATA "/paths/mapping.txt");
-        for (QString line : table) {
-            const QStringList cells = line.replace("ROOTW", QString(root).replace('/', '\\'))
-                                          .replace("ROOT", root)
-                                          .split(" | ");
-            if (!line.startsWith('#')) {
-                QCOMPARE(nativePath(cells[0]), cells[1]);
-                QVERIFY2(FExists(cells[0]) == (cells[2] == "file"), qPrintable(line));
-                QVERIFY2(DirExists(cells[0]) == (cells[2] == "folder"), qPrintable(line));
-            }
-        }
+        const auto inFolder = [&](QString path) {
+            return path.replace("ROOTW", QString(root).replace('/', '\\')).replace("ROOT", root);
+        };
+        QCOMPARE(nativePath(inFolder(stored)), inFolder(native));
+        QCOMPARE(FExists(inFolder(stored)), found == "file");
+        QCOMPARE(DirExists(inFolder(stored)), found == "folder");
     }
 };
 

@@ -45,8 +45,8 @@ private slots:
         Settings s = Settings::defaults();
         s.FollowOrBehind = true;
         s.MPAttackAnnounce = QStringLiteral("kept");
-        QVERIFY(isSelection ? LoadPetSelection(selection) && SavePetSelection(selection)
-                            : LoadSettings(s) && SaveSettings(s));
+        QVERIFY(isSelection ? LoadPetSelection(selection) : LoadSettings(s));
+        QVERIFY(isSelection ? SavePetSelection(selection) : SaveSettings(s));
         QCOMPARE(folder.read(file), data(name + ".saved"));
     }
 
@@ -54,12 +54,16 @@ private slots:
         TestFolder folder;
         Settings s = Settings::defaults();
         PetSelection p;
-        QVERIFY(!LoadSettings(s) && !LoadPetSelection(p));
-        QVERIFY(s == Settings::defaults() && p == PetSelection{});
-        QVERIFY(CreateDefaultSettings() && CreateDefaultPetSelection(p));
+        QVERIFY(!LoadSettings(s));
+        QVERIFY(!LoadPetSelection(p));
+        QVERIFY(s == Settings::defaults());
+        QVERIFY(p == PetSelection{});
+        QVERIFY(CreateDefaultSettings());
+        QVERIFY(CreateDefaultPetSelection(p));
         QCOMPARE(folder.read(kSettingsFileName), data("first-run.cfg.saved"));
         QCOMPARE(folder.read(kPetSelectionFileName), data("first-run.sel.saved"));
-        QVERIFY(LoadSettings(s) && s == Settings::defaults());
+        QVERIFY(LoadSettings(s));
+        QVERIFY(s == Settings::defaults());
     }
 };
 

@@ -44,15 +44,16 @@ private slots:
         QCOMPARE(folder.read(kSettingsFileName), encodeLines(stored.lines()));
         QCOMPARE(folder.read(kPetSelectionFileName), selection);
         QCOMPARE(outcome.settings.lines(), stored.lines());
-        QVERIFY(outcome.selection.include[1] && outcome.selection.include[0] == line3.isEmpty());
+        QVERIFY(outcome.selection.include[1]);
+        QCOMPARE(outcome.selection.include[0], line3.isEmpty());
     }
 
     void aFolderThatCannotBeWrittenIsReported() {
         TestFolder folder;
         QVERIFY(QDir(folder.path()).mkdir(kSettingsFileName)); // stops even root
         const StartupOutcome outcome = runStartup();
-        QVERIFY(outcome.failure &&
-                outcome.failure->text.contains(QDir::toNativeSeparators(folder.path())));
+        QVERIFY(outcome.failure);
+        QVERIFY(outcome.failure->text.contains(QDir::toNativeSeparators(folder.path())));
         QVERIFY(!folder.exists(kPetSelectionFileName));
     }
 };

@@ -134,9 +134,10 @@ private slots:
             const QStringList box = QString::fromUtf8(line).split(QLatin1Char('|'));
             auto* edit = f.find<QLineEdit>(box[0]);
             QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), box[1]);
-            QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
-                return label->buddy() == edit && label->text() == box[1];
-            }));
+            const auto label = std::find_if(labels.begin(), labels.end(),
+                                            [&](const QLabel* l) { return l->buddy() == edit; });
+            QVERIFY2(label != labels.end(), qPrintable(box[0]));
+            QCOMPARE((*label)->text(), box[1]);
             if (box.size() > 2) {
                 edit->clear();
                 QTest::keyClicks(edit, box[2]);
@@ -172,7 +173,8 @@ private slots:
         QTRY_VERIFY(f.window.isNull());
         QCOMPARE(f.folder.read(kSettingsFileName), data("options/ok.cfg"));
         QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/ok.sel"));
-        QVERIFY(f.settings.LastModeUsedMEC == "MP" && f.selection.include[30]);
+        QCOMPARE(f.settings.LastModeUsedMEC, "MP");
+        QVERIFY(f.selection.include[30]);
     }
 
     // options/refused.txt: row name|box|typed text|message. A text glimmbar.cfg cannot hold is
