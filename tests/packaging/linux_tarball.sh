@@ -59,12 +59,8 @@ bare_desktop() { # folder program [arguments]
         sh -c 'mount --bind "$1" "$2" && cd "$3" && shift 3 && exec "$@"' - "$bare" "$syslib" "$@"
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-while [ ! -s "$work/display" ]; do sleep 0.2; done
-export DISPLAY=:$(cat "$work/display")
-openbox >/dev/null 2>&1 &
-pids+=($!)
+source "$here/desktop.sh"
+start_desktop "$work"
 
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$HOME"

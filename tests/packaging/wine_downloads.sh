@@ -5,6 +5,7 @@
 # a screenshot.
 #   tests/packaging/wine_downloads.sh <folder with the zip and the setup.exe> [screenshot folder]
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 downloads=$(realpath "$1")
 shots=${2:-$downloads/shots}
 mkdir -p "$shots"
@@ -27,12 +28,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-while [ ! -s "$work/display" ]; do sleep 0.2; done
-export DISPLAY=:$(cat "$work/display")
-openbox >/dev/null 2>&1 &
-pids+=($!)
+source "$here/desktop.sh"
+start_desktop "$work"
 wineboot --init >/dev/null 2>&1
 wineserver --wait
 # Players' Wine and Proton give programs Wine's own fonts, Tahoma first (the face Windows
