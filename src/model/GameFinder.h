@@ -7,6 +7,8 @@
 // holds anarchy.exe in any letter case.
 #pragma once
 
+#include "LauncherFiles.h"
+
 #include <QList>
 #include <QString>
 
@@ -37,22 +39,5 @@ struct GameInstall {
 // (~/.steam/steam is usually a link to ~/.local/share/Steam). Empty when none is found.
 // A Wine prefix costs a few folder look-ups, so hundreds of Proton prefixes stay quick.
 QList<GameInstall> findGameInstalls(const GameSearch& search);
-
-// The library folders listed in the text of Steam's steamapps/libraryfolders.vdf: the "path"
-// of each numbered block, or the value of each numbered key in the older layout. Escapes are
-// undone, so a Windows path comes out with single backslashes.
-// A leading byte-order mark is ignored.
-QStringList steamLibraryFolders(const QString& vdfText);
-
-// What a Lutris game file (~/.config/lutris/games/*.yml) says about a Windows game: the
-// program it starts and its Wine prefix, as written (empty when missing). Only the "game"
-// section is read; values may be plain, quoted, or folded onto further lines.
-struct LutrisGame {
-    QString exe;
-    QString prefix;
-
-    friend bool operator==(const LutrisGame&, const LutrisGame&) = default;
-};
-LutrisGame lutrisGame(const QString& yamlText);
 
 } // namespace glimmbar
