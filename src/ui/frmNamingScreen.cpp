@@ -105,7 +105,6 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     window->addLayout(buildColourBlock());
     window->addSpacing(gap * 2);
     window->addLayout(buildButtonRow());
-    buildTabOrder();
     pressFocusedButtonOnEnter(*this);
     showStoredNames();
     // The Options window is made on its first opening (it reads the file again then):
@@ -116,7 +115,9 @@ frmNamingScreen::~frmNamingScreen() {
     // Closing the window on its way out takes the focus from a name box; this window is no
     // longer there to hear of it.
     for (const RowControls& row : m_rows) {
-        disconnect(row.name, nullptr, this, nullptr);
+        if (row.name != nullptr) {
+            disconnect(row.name, nullptr, this, nullptr);
+        }
     }
     delete m_about;
     delete m_options;
@@ -135,55 +136,68 @@ void bringToFront(QWidget* window) {
 
 // Each row stands on its line: the row of line n spans the grid's half-lines n and n + 1, so
 // rows two lines apart never meet and the window keeps its height whichever profession shows.
+// The rows themselves are made when their profession first shows (buildRow): most players keep
+// to one profession, and making every row, its picture decoded, slowed each start for nothing.
 QGridLayout* frmNamingScreen::buildPetRows() {
+    m_petGrid = new QGridLayout;
+    m_petGrid->setVerticalSpacing(0);
+    // The labels' column is as wide as the widest caption, shown or not.
+    int labelWidth = 0;
+    for (const PetRoleRow& role : petRoles()) {
+        labelWidth = std::max(
+            labelWidth, fontMetrics().size(Qt::TextShowMnemonic, text(role.namingCaption)).width());
+    }
+    m_petGrid->setColumnMinimumWidth(0, labelWidth);
+    m_petGrid->setColumnMinimumWidth(1, kPictureSize);
+    m_petGrid->setColumnStretch(0, 1);
+    return m_petGrid;
+}
+
+void frmNamingScreen::buildRow(const PetRoleRow& role) {
     QFont nameFont = font();
     nameFont.setPointSizeF(font().pointSizeF() * kNameBoxFontScale);
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(0);
-    int labelWidth = 0;
-    int rowHeight = 0;
-    for (const PetRoleRow& role : petRoles()) {
-        RowControls& row = rowOf(role.role);
-        const QString caption = text(role.namingCaption);
+    RowControls& row = rowOf(role.role);
+    const QString caption = text(role.namingCaption);
 
-        row.name = new ColourNameBox(nameBoxName(role), caption, nameFont, this);
-        connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
-        const int boxHeight = row.name->box()->sizeHint().height();
+    row.name = new ColourNameBox(nameBoxName(role), caption, nameFont, this);
+    connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
+    const int boxHeight = row.name->box()->sizeHint().height();
 
-        row.label = new QLabel(caption, this);
-        row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.label->setBuddy(row.name->box());
-        row.label->setMinimumHeight(boxHeight);
-        labelWidth = std::max(labelWidth, row.label->sizeHint().width());
+    row.label = new QLabel(caption, this);
+    row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.label->setBuddy(row.name->box());
+    row.label->setMinimumHeight(boxHeight);
 
-        row.picture = new QLabel(this);
-        row.picture->setObjectName(text(role.pictureName));
-        row.picture->setPixmap(picture(text(role.picture)));
-        row.picture->setAlignment(Qt::AlignCenter);
-        row.picture->setAccessibleName(caption);
-        row.picture->setMinimumHeight(boxHeight);
+    row.picture = new QLabel(this);
+    row.picture->setObjectName(text(role.pictureName));
+    row.picture->setPixmap(picture(text(role.picture)));
+    row.picture->setAlignment(Qt::AlignCenter);
+    row.picture->setAccessibleName(caption);
+    row.picture->setMinimumHeight(boxHeight);
 
-        row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
-        row.remember->setObjectName(rememberBoxName(role));
-        row.remember->setAccessibleName(QStringLiteral("Remember ") + caption +
-                                        QStringLiteral(" name"));
-        row.remember->setMinimumHeight(boxHeight);
+    row.remember = new QCheckBox(QStringLiteral("Remember Name"), this);
+    row.remember->setObjectName(rememberBoxName(role));
+    row.remember->setAccessibleName(QStringLiteral("Remember ") + caption +
+                                    QStringLiteral(" name"));
+    row.remember->setMinimumHeight(boxHeight);
 
-        const int top = role.namingLine - 1;
-        grid->addWidget(row.label, top, 0, 2, 1, Qt::AlignTop);
-        grid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
-        grid->addWidget(row.name, top, 2, 2, 1);
-        grid->addWidget(row.remember, top, 3, 2, 1, Qt::AlignTop);
-        rowHeight = std::max(rowHeight, row.name->minimumHeight() + fontMetrics().height() / 2);
+    const int top = role.namingLine - 1;
+    m_petGrid->addWidget(row.label, top, 0, 2, 1, Qt::AlignTop);
+    m_petGrid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
+    m_petGrid->addWidget(row.name, top, 2, 2, 1);
+    m_petGrid->addWidget(row.remember, top, 3, 2, 1, Qt::AlignTop);
+
+    // Every name box is as tall as the first: its row sets the height of every line, so hidden
+    // rows still hold theirs.
+    if (m_petGrid->rowMinimumHeight(0) == 0) {
+        const int lineHeight = (row.name->minimumHeight() + fontMetrics().height() / 2 + 1) / 2;
+        for (int line = 0; line <= lineCount(); ++line) {
+            m_petGrid->setRowMinimumHeight(line, lineHeight);
+        }
     }
-    // Hidden rows still hold their lines and the labels' column its width.
-    for (int line = 0; line <= lineCount(); ++line) {
-        grid->setRowMinimumHeight(line, (rowHeight + 1) / 2);
-    }
-    grid->setColumnMinimumWidth(0, labelWidth);
-    grid->setColumnMinimumWidth(1, kPictureSize);
-    grid->setColumnStretch(0, 1);
-    return grid;
+
+    row.name->setText(storedName(role.role));
+    row.remember->setChecked(m_settings.remembers(role.role));
 }
 
 // Side by side, each at the start of an equal third of the row.
@@ -297,7 +311,7 @@ QLayout* frmNamingScreen::buildButtonRow() {
 
 // Top to bottom as the player reads the window: the rows in line order, each name box before
 // its Remember box, then the professions, the colour block and the button row. Hidden rows
-// drop out of the chain by themselves.
+// drop out of the chain by themselves; rows not made yet join it when they are.
 void frmNamingScreen::buildTabOrder() {
     std::array<PetRole, kRowCount> byLine = kAllRoles;
     std::stable_sort(byLine.begin(), byLine.end(), [](PetRole a, PetRole b) {
@@ -306,7 +320,9 @@ void frmNamingScreen::buildTabOrder() {
 
     QList<QWidget*> chain;
     for (const PetRole role : byLine) {
-        chain << rowOf(role).name->box() << rowOf(role).remember;
+        if (rowOf(role).name != nullptr) {
+            chain << rowOf(role).name->box() << rowOf(role).remember;
+        }
     }
     for (QRadioButton* button : m_professionButtons) {
         chain << button;
@@ -324,26 +340,28 @@ void frmNamingScreen::buildTabOrder() {
 }
 
 void frmNamingScreen::showStoredNames() {
-    for (const PetRole role : kAllRoles) {
-        const bool remembered = m_settings.remembers(role);
-        rowOf(role).name->setText(remembered ? m_settings.petName(role) : QString());
-        rowOf(role).remember->setChecked(remembered);
-    }
-
     const std::optional<Profession> stored = professionFromText(m_settings.LastModeUsedMEC);
     if (stored) {
         // Checking the button selects the profession, as the player's click would.
         m_professionButtons[static_cast<std::size_t>(*stored)]->setChecked(true);
     } else {
-        // A profession the program does not know: no rows until the player picks one.
-        for (RowControls& row : m_rows) {
+        // A profession the program does not know: no rows until the player picks one. The
+        // first profession's rows are still made, hidden, to give the lines their height.
+        for (const PetRole role : professionRoles(Profession::MP)) {
+            buildRow(roleRow(role));
+            RowControls& row = rowOf(role);
             row.label->hide();
             row.picture->hide();
             row.name->hide();
             row.remember->hide();
         }
+        buildTabOrder();
     }
     focusFirstNameBox();
+}
+
+QString frmNamingScreen::storedName(PetRole role) const {
+    return m_settings.remembers(role) ? m_settings.petName(role) : QString();
 }
 
 void frmNamingScreen::selectProfession(Profession profession) {
@@ -354,13 +372,24 @@ void frmNamingScreen::selectProfession(Profession profession) {
 }
 
 void frmNamingScreen::ShowProfessionControls(Profession profession) {
+    bool made = false;
     for (const PetRole role : kAllRoles) {
         const bool shown = roleProfession(role) == profession;
         RowControls& row = rowOf(role);
+        if (shown && row.name == nullptr) {
+            buildRow(roleRow(role));
+            made = true;
+        }
+        if (row.name == nullptr) {
+            continue;
+        }
         row.label->setVisible(shown);
         row.picture->setVisible(shown);
         row.name->setVisible(shown);
         row.remember->setVisible(shown);
+    }
+    if (made) {
+        buildTabOrder();
     }
 }
 
@@ -399,8 +428,12 @@ void frmNamingScreen::showColourFaces(bool colours) {
 Settings frmNamingScreen::namingSnapshot() const {
     Settings snapshot = m_settings;
     for (const PetRole role : kAllRoles) {
-        snapshot.petName(role) = rowOf(role).name->text();
-        snapshot.remembers(role) = rowOf(role).remember->isChecked();
+        // A row never shown holds what was stored, as its boxes would have.
+        const RowControls& row = rowOf(role);
+        snapshot.petName(role) = row.name != nullptr ? row.name->text() : storedName(role);
+        if (row.remember != nullptr) {
+            snapshot.remembers(role) = row.remember->isChecked();
+        }
     }
     return snapshot;
 }

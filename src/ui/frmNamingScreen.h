@@ -23,6 +23,7 @@ class QRadioButton;
 namespace glimmbar {
 
 class ColourNameBox;
+struct PetRoleRow;
 class frmCalculate;
 class frmNewAbout;
 class frmOptions;
@@ -69,12 +70,15 @@ private:
     const RowControls& rowOf(PetRole role) const;
 
     QGridLayout* buildPetRows();
+    void buildRow(const PetRoleRow& role);
     QLayout* buildProfessionButtons();
     QLayout* buildColourBlock();
     QLayout* buildButtonRow();
     void buildTabOrder();
 
     void showStoredNames();
+    // The name a row shows when it is made: the stored one if it is remembered.
+    QString storedName(PetRole role) const;
     void selectProfession(Profession profession);
     void focusFirstNameBox();
     void showColourFaces(bool colours);
@@ -87,7 +91,9 @@ private:
     PetSelection& m_selection;
     DialogSeam& m_dialogs;
 
+    // A row's controls stay null until its profession first shows.
     std::array<RowControls, kRowCount> m_rows{};
+    QGridLayout* m_petGrid = nullptr;
     std::array<QRadioButton*, 3> m_professionButtons{};
     std::array<QPushButton*, kGameColourCount> m_colourButtons{};
     QPushButton* m_textOrColors = nullptr;

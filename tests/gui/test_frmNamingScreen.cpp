@@ -113,7 +113,7 @@ struct OpenWindow {
     QString shownBoxes() const {
         QMap<int, QString> shown;
         for (const QString pet : {"Attack", "Heal", "Mezz", "Engy", "Mechdog", "Crat"}) {
-            if (box(pet)->isVisible()) {
+            if (box(pet) != nullptr && box(pet)->isVisible()) {
                 shown.insert(box(pet)->mapTo(&*window, QPoint()).y(), pet);
             }
         }
@@ -132,27 +132,44 @@ private slots:
     // the colour buttons at its first box. Every row has its picture.
     void professionsShowTheirRowsHoweverTheyArePicked() {
         OpenWindow open({{4, "Bureaucrat"}, {6, " 1"}, {7, "Lost"}, {16, "1"}, {17, "Droid"}});
-        for (const char* picture : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6"}) {
-            QCOMPARE(open.find<QLabel>(picture)->pixmap().size(), QSize(32, 32));
-        }
+        // Rows hidden, or not made yet, still hold their lines and the captions' width.
+        const QSize size = open.window->size();
         QCOMPARE(open.shownBoxes(), QString("Crat"));
         QCOMPARE(open.box("Crat")->text(), QString("Droid"));
         QVERIFY(open.find<QAbstractButton>("chkRememberCrat")->isChecked());
         QTRY_VERIFY(open.box("Crat")->hasFocus());
         key(Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(open.shownBoxes(), QString("AttackHealMezz"));
+        QTRY_COMPARE(open.window->size(), size);
         QCOMPARE(open.box("Attack")->text(), QString());
         QVERIFY(!open.find<QAbstractButton>("chkRememberAttack")->isChecked());
         QAccessible::queryAccessibleInterface(open.find("Option2"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
         QCOMPARE(open.shownBoxes(), QString("EngyMechdog"));
+        QTRY_COMPARE(open.window->size(), size);
         open.click("PutInRed");
         QCOMPARE(open.box("Engy")->text(), codes({24}));
         open.find<QAbstractButton>("Option3")->setChecked(true);
         QCOMPARE(open.shownBoxes(), QString("Crat"));
         open.click("PutInTan");
         QCOMPARE(open.box("Crat")->text(), "Droid" + codes({17}));
+        for (const char* picture : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6"}) {
+            QCOMPARE(open.find<QLabel>(picture)->pixmap().size(), QSize(32, 32));
+        }
+    }
+
+    // A row is made when its profession first shows; until then Create Files still gets the
+    // name and the tick stored for it.
+    void rowsNotShownYetGiveWhatIsStored() {
+        OpenWindow open({{4, "Bureaucrat"}, {6, "1"}, {7, "Zap"}});
+        QVERIFY(open.box("Attack") == nullptr);
+        const Settings snapshot = open.window->namingSnapshot();
+        QCOMPARE(snapshot.petName(PetRole::Attack), QString("Zap"));
+        QVERIFY(snapshot.remembers(PetRole::Attack));
+        key(Qt::Key_M, Qt::AltModifier);
+        QTRY_COMPARE(open.shownBoxes(), QString("AttackHealMezz"));
+        QCOMPARE(open.box("Attack")->text(), QString("Zap"));
     }
 
     // The colour buttons append to the box last left, whatever its caret; the name shows
