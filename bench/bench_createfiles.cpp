@@ -46,7 +46,7 @@ private:
 
 CreateSnapshot fullMpRun() {
     PetSelection selection;
-    selection.include.fill(true);
+    selection.include.assign(selection.include.size(), true);
     Settings s = Settings::defaults();
     s.ScriptsDirName = QStringLiteral("game\\scripts\\");
     s.LastModeUsedMEC = QStringLiteral("MP");

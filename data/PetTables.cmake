@@ -1,15 +1,18 @@
 # The calculator's categories and their data files, read from data/pet-tables.tsv: the one
 # list that the program, the install rules, the table generator and the tests all go by. Its
-# rows stand in the order of the category numbers (CalcPetType).
+# rows are the categories (CalcPetType), numbered from 1 in the file's order.
 #
 # Sets GLIMMBAR_PET_TABLE_FILES (the data files, full paths) and writes
-# ${PROJECT_BINARY_DIR}/generated/calculator/PetTableFiles.h for the calculator.
+# ${PROJECT_BINARY_DIR}/generated/calculator/PetCategories.h for the calculator.
 set(glimmbar_pet_tables_tsv ${CMAKE_CURRENT_LIST_DIR}/pet-tables.tsv)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${glimmbar_pet_tables_tsv})
 
 file(STRINGS ${glimmbar_pet_tables_tsv} glimmbar_pet_table_rows)
 list(POP_FRONT glimmbar_pet_table_rows) # column names
 set(GLIMMBAR_PET_TABLE_FILES)
+set(glimmbar_pet_category_count 0)
+set(glimmbar_pet_category_names)
+set(glimmbar_pet_category_list)
 set(glimmbar_pet_table_entries)
 foreach(row IN LISTS glimmbar_pet_table_rows)
     string(REPLACE "\t" ";" cells "${row}")
@@ -19,19 +22,32 @@ foreach(row IN LISTS glimmbar_pet_table_rows)
         message(FATAL_ERROR "pet-tables.tsv: bad row '${row}'")
     endif()
     list(APPEND GLIMMBAR_PET_TABLE_FILES ${CMAKE_CURRENT_LIST_DIR}/${data_file})
-    string(APPEND glimmbar_pet_table_entries
-        "    {CalcPetType::${category}, u\"${data_file}\"},\n")
+    if(glimmbar_pet_category_count EQUAL 0)
+        set(glimmbar_pet_category_names "${category} = 1")
+    else()
+        string(APPEND glimmbar_pet_category_names ", ${category}")
+    endif()
+    math(EXPR glimmbar_pet_category_count "${glimmbar_pet_category_count} + 1")
+    string(APPEND glimmbar_pet_category_list "    CalcPetType::${category},\n")
+    string(APPEND glimmbar_pet_table_entries "    u\"${data_file}\",\n")
 endforeach()
 
-file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/calculator/PetTableFiles.h CONTENT
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/calculator/PetCategories.h CONTENT
 "// Written by CMake from data/pet-tables.tsv; edit that file instead.
 #pragma once
 
-#include <utility>
+#include <array>
 
 namespace glimmbar {
 
-inline constexpr std::pair<CalcPetType, const char16_t*> kPetTableFiles[] = {
+// The calculator's pet categories, numbered from 1 in the order data/pet-tables.tsv lists them.
+enum class CalcPetType { @glimmbar_pet_category_names@ };
+
+inline constexpr std::array<CalcPetType, @glimmbar_pet_category_count@> kCalcPetTypes = {
+@glimmbar_pet_category_list@};
+
+// Each category's data file, in the same order.
+inline constexpr std::array<const char16_t*, @glimmbar_pet_category_count@> kPetTableFiles = {
 @glimmbar_pet_table_entries@};
 
 } // namespace glimmbar

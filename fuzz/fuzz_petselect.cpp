@@ -13,8 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(LoadPetSelection(selection));
     FUZZ_CHECK(SavePetSelection(selection));
     const QByteArray saved = readRaw(kPetSelectionFileName);
-    FUZZ_CHECK(saved.size() == kPetTypeCount * 3);
-    for (int i = 0; i < kPetTypeCount; ++i) {
+    const auto typeCount = static_cast<qsizetype>(petTypes().size());
+    FUZZ_CHECK(saved.size() == typeCount * 3);
+    for (qsizetype i = 0; i < typeCount; ++i) {
         const QByteArray line = saved.mid(i * 3, 3);
         FUZZ_CHECK(line == "1\r\n" || line == "0\r\n");
     }

@@ -1,7 +1,6 @@
 #include "calculator/PetCalculator.h"
 
 #include "calculator/PetTable.h"
-#include "calculator/PetTableFiles.h" // each category's data file, from data/pet-tables.tsv
 #include "calculator/RoundHalfEven.h"
 #include "model/FileLayer.h"
 #include "model/PetRoles.h"
@@ -19,29 +18,6 @@ namespace glimmbar {
 
 namespace {
 
-constexpr bool everyCategoryHasOneFile() {
-    for (const CalcPetType type : kCalcPetTypes) {
-        int files = 0;
-        for (const auto& [fileType, name] : kPetTableFiles) {
-            files += fileType == type ? 1 : 0;
-        }
-        if (files != 1) {
-            return false;
-        }
-    }
-    return std::size(kPetTableFiles) == kCalcPetTypes.size();
-}
-static_assert(everyCategoryHasOneFile(), "data/pet-tables.tsv must list each category once");
-
-QString dataFileOf(CalcPetType type) {
-    for (const auto& [fileType, name] : kPetTableFiles) {
-        if (fileType == type) {
-            return QString::fromUtf16(name);
-        }
-    }
-    return {};
-}
-
 // "Matter Creation" is "MC" in the game's item texts.
 QString initials(const QString& words) {
     QString letters;
@@ -58,7 +34,7 @@ const std::array<CalcCategory, kCalcPetTypes.size()>& categories() {
             const CalcPetType type = kCalcPetTypes.at(i);
             const PetRoleRow& role = roleOfCategory(type);
             const QString skill = QString::fromLatin1(role.nanoSkill);
-            made.at(i) = {dataFileOf(type), skill,
+            made.at(i) = {QString::fromUtf16(kPetTableFiles.at(i)), skill,
                           QStringLiteral("This nano requires ") + initials(skill),
                           role.builtInShell ? QStringLiteral("create the shell, and ")
                                             : QStringLiteral("summon, and ")};

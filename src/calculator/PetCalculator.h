@@ -6,6 +6,7 @@
 // the two. The texts are plain: "T&S" is written with one ampersand.
 #pragma once
 
+#include "calculator/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
 #include "model/Messages.h"
 
 #include <QString>
@@ -14,13 +15,6 @@
 #include <optional>
 
 namespace glimmbar {
-
-// The calculator's pet categories. Each has its own data file, listed in data/pet-tables.tsv.
-enum class CalcPetType { MPAttack = 1, Heal = 2, Mezz = 3, Engy = 4, Crat = 5, EngyDog = 6 };
-
-inline constexpr std::array<CalcPetType, 6> kCalcPetTypes = {
-    CalcPetType::MPAttack, CalcPetType::Heal, CalcPetType::Mezz,
-    CalcPetType::Engy,     CalcPetType::Crat, CalcPetType::EngyDog};
 
 struct CalcCategory {
     QString dataFile;  // bare name, looked up by findDataFile

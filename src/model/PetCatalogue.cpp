@@ -10,13 +10,12 @@ namespace glimmbar {
 namespace {
 
 // The catalogue is the roles' runs one after another, each from the top of its Options column.
-const std::array<PetType, kPetTypeCount>& catalogue() {
+const std::vector<PetType>& catalogue() {
     static const auto types = [] {
-        std::array<PetType, kPetTypeCount> all{};
-        std::size_t next = 0;
+        std::vector<PetType> all;
         for (const PetRoleRow& row : petRoles()) {
             for (const PetTypeNames& names : row.types) {
-                all.at(next++) = PetType{names.caption, names.gameSpelling, row.role};
+                all.push_back(PetType{names.caption, names.gameSpelling, row.role});
             }
         }
         return all;
@@ -98,7 +97,7 @@ std::span<const PetType> roleTypes(PetRole role) {
         return type.role == role;
     };
     const auto& all = catalogue();
-    const auto* first = std::find_if(all.begin(), all.end(), inRole);
+    const auto first = std::find_if(all.begin(), all.end(), inRole);
     return {first, std::find_if_not(first, all.end(), inRole)};
 }
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace glimmbar {
 
@@ -19,11 +20,19 @@ QString professionText(Profession profession);
 // Exact, case-sensitive match of a stored text; nullopt for anything else.
 std::optional<Profession> professionFromText(const QString& text);
 
-// In catalogue order: the Options tabs in order, each tab's columns left to right.
-enum class PetRole { Attack, Heal, Mezz, Engy, Mechdog, Crat };
+// In role order, which is also the order of the roles' lines in glimmbar.cfg and of their types
+// in petselect.cfg: a new role goes last (before Count), so players' files keep their meaning.
+// Each role's facts are its row in PetRoles.cpp.
+enum class PetRole { Attack, Heal, Mezz, Engy, Mechdog, Crat, Count };
 
-inline constexpr std::array<PetRole, 6> kAllRoles = {
-    PetRole::Attack, PetRole::Heal, PetRole::Mezz, PetRole::Engy, PetRole::Mechdog, PetRole::Crat};
+inline constexpr std::size_t kRoleCount = static_cast<std::size_t>(PetRole::Count);
+inline constexpr std::array<PetRole, kRoleCount> kAllRoles = [] {
+    std::array<PetRole, kRoleCount> all{};
+    for (std::size_t i = 0; i < kRoleCount; ++i) {
+        all.at(i) = static_cast<PetRole>(i);
+    }
+    return all;
+}();
 
 // The role key: "attack", "heal", "mezz", "engy", "mechdog", "crat".
 const char* roleKey(PetRole role);
@@ -44,9 +53,8 @@ struct PetType {
     QString key() const;
 };
 
-inline constexpr int kPetTypeCount = 56;
-
-// All 56 types in catalogue order, which is also the line order of petselect.cfg.
+// All 56 types in catalogue order (each role's types, in role order, from the top of its Options
+// column), which is also the line order of petselect.cfg.
 std::span<const PetType> petTypes();
 // Position of an entry of petTypes() in catalogue order.
 std::size_t petTypeIndex(const PetType& type);
@@ -66,7 +74,7 @@ struct ToggleGroup {
 std::span<const ToggleGroup> toggleGroups();
 
 // One include flag per pet type, in catalogue order.
-using IncludeFlags = std::array<bool, kPetTypeCount>;
+using IncludeFlags = std::vector<bool>;
 
 // A toggle button's click: the deciding member's state decides whether the whole group is
 // cleared (it was ticked) or ticked (it was clear); other members' states play no part and

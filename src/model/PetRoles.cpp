@@ -81,10 +81,6 @@ constexpr std::array<PetTypeNames, 9> kCratTypes = {{
     {"Bureaucrat Bodyguard"},
 }};
 
-static_assert(kAttackTypes.size() + kHealTypes.size() + kMezzTypes.size() + kEngyTypes.size() +
-                  kMechdogTypes.size() + kCratTypes.size() ==
-              kPetTypeCount);
-
 // The attack pets' Greater group is decided by its bottom row, Metaphysical Demon; every other
 // group by its top row.
 constexpr std::array<RoleToggle, 3> kAttackToggles = {{
@@ -131,7 +127,7 @@ constexpr std::array<HelpLink, 2> kMezzLinks = {{
     {"Tell your mezz pet to go into behind mode", " /macro BehindMezz /", &S::MezzBehind},
 }};
 
-constexpr std::array<PetRoleRow, 6> kRoles = {{
+constexpr auto kRoles = std::to_array<PetRoleRow>({
     {Attack,
      "attack",
      Profession::MP,
@@ -276,7 +272,7 @@ constexpr std::array<PetRoleRow, 6> kRoles = {{
      "&Bureaucrat Pet",
      "Matter Creation",
      true},
-}};
+});
 
 // roleRow() finds a role's row by its place in kAllRoles, and the settings record keeps each
 // role's name at that place: the role's own number.

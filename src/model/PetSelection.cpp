@@ -7,7 +7,7 @@ bool LoadPetSelection(PetSelection& selection, const QString& file) {
     if (!reader.isOpen()) {
         return false;
     }
-    for (bool& flag : selection.include) {
+    for (std::size_t i = 0; i < selection.include.size(); ++i) {
         const std::optional<QString> line = reader.readLine();
         if (!line) {
             break;
@@ -15,7 +15,7 @@ bool LoadPetSelection(PetSelection& selection, const QString& file) {
         bool isNumber = false;
         const int value = line->trimmed().toInt(&isNumber);
         if (isNumber) {
-            flag = value != 0;
+            selection.include[i] = value != 0;
         }
     }
     return true;
@@ -23,7 +23,7 @@ bool LoadPetSelection(PetSelection& selection, const QString& file) {
 
 WriteResult SavePetSelection(const PetSelection& selection, const QString& file) {
     QStringList lines;
-    lines.reserve(kPetTypeCount);
+    lines.reserve(static_cast<qsizetype>(selection.include.size()));
     for (const bool flag : selection.include) {
         lines.append(flag ? QStringLiteral("1") : QStringLiteral("0"));
     }
@@ -31,7 +31,7 @@ WriteResult SavePetSelection(const PetSelection& selection, const QString& file)
 }
 
 WriteResult CreateDefaultPetSelection(PetSelection& selection, const QString& file) {
-    selection.include.fill(true);
+    selection.include.assign(petTypes().size(), true);
     return SavePetSelection(selection, file);
 }
 

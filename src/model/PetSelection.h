@@ -11,7 +11,7 @@ inline const QString kPetSelectionFileName = QStringLiteral("petselect.cfg");
 
 struct PetSelection {
     // Every type left out until the file is loaded.
-    IncludeFlags include{};
+    IncludeFlags include = IncludeFlags(petTypes().size(), false);
 
     bool isIncluded(const PetType& type) const { return include[petTypeIndex(type)]; }
 

@@ -36,9 +36,10 @@ struct LineSpec {
     }
 };
 
-// Five text lines, each pet role's remember flag and name, twelve more text lines and the
-// follow flag.
-static_assert(5 + 2 * kAllRoles.size() + 12 + 1 == kSettingsLineCount);
+// Five text lines, the first six pet roles' remember flags and names, twelve more text lines,
+// the follow flag, and the remember flags and names of the roles added since.
+static_assert(5 + 2 * kRolesInTheMiddle + 12 + 1 + 2 * (kRoleCount - kRolesInTheMiddle) ==
+              kSettingsLineCount);
 
 const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
     static const auto lines = [] {
@@ -49,10 +50,13 @@ const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
               &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
             all.at(next++).text = member;
         }
-        for (const PetRole role : kAllRoles) {
-            all.at(next++).rememberOf = role;
-            all.at(next++).nameOf = role;
-        }
+        const auto roleLines = [&](std::span<const PetRole> roles) {
+            for (const PetRole role : roles) {
+                all.at(next++).rememberOf = role;
+                all.at(next++).nameOf = role;
+            }
+        };
+        roleLines(std::span(kAllRoles).first(kRolesInTheMiddle));
         for (const auto member :
              {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme,
               &Settings::Mezz, &Settings::Behind, &Settings::MezzBehind,
@@ -61,6 +65,7 @@ const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
             all.at(next++).text = member;
         }
         all.at(next++).flag = &Settings::FollowOrBehind;
+        roleLines(std::span(kAllRoles).subspan(kRolesInTheMiddle));
         return all;
     }();
     return lines;

@@ -1,6 +1,6 @@
 // glimmbar.cfg: thirty lines, one value a line, no keys. The line order is the format; the
 // game folder, the last profession, the remembered pet names and every Options value live
-// here.
+// here. A pet role added after the first six keeps its two lines after the thirtieth.
 #pragma once
 
 #include "FileLayer.h"
@@ -24,15 +24,20 @@ inline const QString kForgottenName = QStringLiteral("Empty");
 
 class TextField;
 
+// The pet roles whose lines stand in the middle of the file: the six it has always had.
+inline constexpr std::size_t kRolesInTheMiddle = 6;
+static_assert(kRoleCount >= kRolesInTheMiddle);
+
 // The lines of the file, in order (line 1 is TitleString). After the heal-pet delay come two
-// lines for each pet role in role order, its Remember Name flag and then its name.
+// lines for each of the first six pet roles in role order, its Remember Name flag and then its
+// name; after FollowOrBehind the same two lines for each role added since.
 enum class SettingsField {
     TitleString,
     TitleVersion,
     ScriptsDirName,
     LastModeUsedMEC,
     NewHealPetDelay,
-    Naming = NewHealPetDelay + 1 + 2 * static_cast<int>(kAllRoles.size()),
+    Naming = NewHealPetDelay + 1 + 2 * static_cast<int>(kRolesInTheMiddle),
     Attack,
     Heal,
     Healme,
@@ -47,10 +52,14 @@ enum class SettingsField {
     FollowOrBehind,
 };
 
-inline constexpr int kSettingsLineCount = static_cast<int>(SettingsField::FollowOrBehind) + 1;
-// Players' files have thirty lines; another count is another layout of the file, which needs
-// its own layout version and a way to read the old one.
-static_assert(kSettingsLineCount == 30, "a new line changes the layout of glimmbar.cfg");
+inline constexpr int kSettingsLineCount = static_cast<int>(SettingsField::FollowOrBehind) + 1 +
+                                          2 * static_cast<int>(kRoleCount - kRolesInTheMiddle);
+// Players' files have these thirty lines, and every Glimmbar reads them by their place. Lines
+// added after them keep the file readable by older copies (which read thirty lines and stop)
+// and older files readable here (a missing line leaves its value as it was); moving one of the
+// thirty needs a new layout version and a way to read the old one.
+static_assert(static_cast<int>(SettingsField::FollowOrBehind) == 29,
+              "the thirty lines of glimmbar.cfg keep their places");
 
 // The one in-memory record of glimmbar.cfg. Fields are named after the controls that show
 // them; the file's line order is SettingsField's.
@@ -62,8 +71,8 @@ struct Settings {
     QString NewHealPetDelay;
     // Each pet role's name box, and whether the player asked for it to be remembered, in role
     // order: read them through petName() and remembers().
-    std::array<QString, kAllRoles.size()> PetNames;
-    std::array<bool, kAllRoles.size()> RememberNames{};
+    std::array<QString, kRoleCount> PetNames;
+    std::array<bool, kRoleCount> RememberNames{};
     // The Options window's script names and announcements.
     QString Naming;
     QString Attack;
@@ -91,7 +100,7 @@ struct Settings {
     // The text of one line as a save writes it: flags as "1"/"0", a name that is not
     // remembered as "Empty".
     QString lineText(SettingsField field) const;
-    // All thirty lines as a save writes them.
+    // All the lines (thirty, and two for each role added since) as a save writes them.
     QStringList lines() const;
     // The fields a save writes as typed, in line order: the game folder, the delay, each pet
     // name that is remembered, the script names and the announcements. The header, version and

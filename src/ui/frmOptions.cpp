@@ -282,7 +282,7 @@ void frmOptions::cmdOK_Click() {
 }
 
 IncludeFlags frmOptions::shownFlags() const {
-    IncludeFlags flags{};
+    IncludeFlags flags(m_include.size());
     for (std::size_t i = 0; i < flags.size(); ++i) {
         flags[i] = m_include[i]->isChecked();
     }

@@ -63,7 +63,7 @@ private:
     std::array<QLineEdit*, 13> m_text{};
     QCheckBox* m_chkFollowOrBehind = nullptr;
     // One box per pet type, in catalogue order.
-    std::array<QCheckBox*, kPetTypeCount> m_include{};
+    std::vector<QCheckBox*> m_include = std::vector<QCheckBox*>(petTypes().size());
 };
 
 } // namespace glimmbar

@@ -63,16 +63,15 @@ private slots:
                                   keyAt(g.decidingMember)}),
                      rows[i]);
             for (const bool decidingTicked : {true, false}) {
-                IncludeFlags flags{};
+                IncludeFlags flags(petTypes().size());
                 for (std::size_t f = 0; f < flags.size(); ++f) {
                     flags[f] = (f + static_cast<std::size_t>(i)) % 3 == 0;
                 }
                 flags[static_cast<std::size_t>(g.decidingMember)] = decidingTicked;
                 const IncludeFlags after = Toggle(g, flags);
-                for (int f = 0; f < kPetTypeCount; ++f) {
-                    const bool member = rows[i][3].split(' ').contains(keyAt(f));
-                    QCOMPARE(after[static_cast<std::size_t>(f)],
-                             member ? !decidingTicked : flags[static_cast<std::size_t>(f)]);
+                for (std::size_t f = 0; f < flags.size(); ++f) {
+                    const bool member = rows[i][3].split(' ').contains(keyAt(static_cast<int>(f)));
+                    QCOMPARE(after[f], member ? !decidingTicked : flags[f]);
                 }
             }
         }

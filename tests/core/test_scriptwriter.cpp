@@ -37,7 +37,7 @@ CreateSnapshot snapshotFrom(const QString& inputFile) {
         s.*text.field = in.value(text.boxName, s.*text.field);
     }
     PetSelection selection;
-    selection.include.fill(true);
+    selection.include.assign(selection.include.size(), true);
     for (const PetType& type : petTypes()) {
         selection.include[petTypeIndex(type)] =
             !in.value("exclude").split(' ').contains(type.key());

@@ -40,7 +40,7 @@ private slots:
         const QString file = isSelection ? kPetSelectionFileName : kSettingsFileName;
         folder.write(file, data(name));
         PetSelection selection;
-        selection.include.fill(true);
+        selection.include.assign(selection.include.size(), true);
         selection.include[45] = false;
         Settings s = Settings::defaults();
         s.FollowOrBehind = true;
