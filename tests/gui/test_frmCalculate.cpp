@@ -51,6 +51,8 @@ private slots:
         const auto closeOnFailure = qScopeGuard([&] { delete window; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        // The calculator has a title-bar picture of its own.
+        QVERIFY(!window->windowIcon().isNull());
         QCOMPARE(screen(window).mid(0, 5),
                  QStringList({"&Engineer Pet", prompt("Matter Creation"), "", "", ""}));
         for (const auto key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Up}) {
