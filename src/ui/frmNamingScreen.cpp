@@ -186,6 +186,14 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
     m_petGrid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
     m_petGrid->addWidget(row.name, top, 2, 2, 1);
     m_petGrid->addWidget(row.remember, top, 3, 2, 1, Qt::AlignTop);
+    // A hidden row keeps its room, so the window keeps its size even while no profession
+    // shows (a stored one the program does not know).
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{row.label, row.picture, row.name, row.remember}) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
 
     // Every name box is as tall as the first: its row sets the height of every line, so hidden
     // rows still hold theirs.

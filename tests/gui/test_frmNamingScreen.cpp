@@ -172,6 +172,18 @@ private slots:
         QCOMPARE(open.box("Attack")->text(), QString("Zap"));
     }
 
+    // A stored profession the program does not know shows no rows and starts at the
+    // professions; the lines already have the height the rows will take.
+    void anUnknownProfessionShowsNoRows() {
+        OpenWindow open({{4, "Warrior"}});
+        QCOMPARE(open.shownBoxes(), QString());
+        QTRY_COMPARE(QApplication::focusWidget(), open.find("Option1"));
+        const QSize size = open.window->size();
+        key(Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(open.shownBoxes(), QString("EngyMechdog"));
+        QTRY_COMPARE(open.window->size(), size);
+    }
+
     // The colour buttons append to the box last left, whatever its caret; the name shows
     // the name as the game will under it, and Backspace and Delete take out whole codes.
     void coloursGoToTheBoxLastTypedInAndShowAsInTheGame() {
