@@ -10,7 +10,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${glimmbar_pet_ta
 file(STRINGS ${glimmbar_pet_tables_tsv} glimmbar_pet_table_rows)
 list(POP_FRONT glimmbar_pet_table_rows) # column names
 set(GLIMMBAR_PET_TABLE_FILES)
-set(glimmbar_pet_category_count 0)
 set(glimmbar_pet_category_names)
 set(glimmbar_pet_category_list)
 set(glimmbar_pet_table_entries)
@@ -22,15 +21,15 @@ foreach(row IN LISTS glimmbar_pet_table_rows)
         message(FATAL_ERROR "pet-tables.tsv: bad row '${row}'")
     endif()
     list(APPEND GLIMMBAR_PET_TABLE_FILES ${CMAKE_CURRENT_LIST_DIR}/${data_file})
-    if(glimmbar_pet_category_count EQUAL 0)
+    if(NOT glimmbar_pet_category_names)
         set(glimmbar_pet_category_names "${category} = 1")
     else()
         string(APPEND glimmbar_pet_category_names ", ${category}")
     endif()
-    math(EXPR glimmbar_pet_category_count "${glimmbar_pet_category_count} + 1")
     string(APPEND glimmbar_pet_category_list "    CalcPetType::${category},\n")
     string(APPEND glimmbar_pet_table_entries "    u\"${data_file}\",\n")
 endforeach()
+list(LENGTH GLIMMBAR_PET_TABLE_FILES glimmbar_pet_category_count)
 
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/calculator/PetCategories.h CONTENT
 "// Written by CMake from data/pet-tables.tsv; edit that file instead.

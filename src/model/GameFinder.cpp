@@ -2,6 +2,7 @@
 
 #include "FileLayer.h"
 #include "GameFolder.h"
+#include "LauncherFiles.h"
 
 #include <QDir>
 #include <QFile>

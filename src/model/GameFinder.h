@@ -7,8 +7,6 @@
 // holds anarchy.exe in any letter case.
 #pragma once
 
-#include "LauncherFiles.h"
-
 #include <QList>
 #include <QString>
 
@@ -17,7 +15,7 @@ namespace glimmbar {
 // Where the search starts. Tests point it at a fake home.
 struct GameSearch {
     QString home;              // the player's home folder (Linux)
-    QString winePrefix;        // $WINEPREFIX; empty: ~/.wine
+    QString winePrefix;        // $WINEPREFIX (may start with ~), searched beside ~/.wine
     QString systemDrive;       // Windows: %SystemDrive%, e.g. "C:"
     QString programFiles;      // Windows: %ProgramFiles%
     QString programFiles86;    // Windows: %ProgramFiles(x86)%

@@ -29,10 +29,10 @@ std::optional<Message> gameFolderRefusal(const QString& gameFolder) {
     if (misfit.isEmpty()) {
         return std::nullopt;
     }
-    return refusal(cannotHoldSentence(QStringLiteral("The path of the folder ") + QLatin1Char('"') +
-                                          gameFolder + QLatin1Char('"'),
-                                      misfit, TextFile::Settings) +
-                   QLatin1Char(' ') + kWesternFolderAdvice);
+    return refusal(
+        cannotHoldSentence(QStringLiteral("The path of the folder ") + quoted(gameFolder), misfit,
+                           TextFile::Settings) +
+        QLatin1Char(' ') + kWesternFolderAdvice);
 }
 
 std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings) {

@@ -26,6 +26,11 @@ public:
 // The title every refusal and error carries.
 inline const QString kProgramTitle = QStringLiteral("Glimmbar");
 
+// A text in double quotes, as a message names a folder or a box and a script names a pet.
+inline QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
 // A refusal or an error: the program's title and the critical icon.
 inline Message refusal(const QString& text) {
     return {text, kProgramTitle, MessageIcon::Critical};

@@ -12,7 +12,7 @@ using enum PetRole;
 using S = Settings;
 
 // Each role's types from the top of its Options column down.
-constexpr std::array<PetTypeNames, 11> kAttackTypes = {{
+constexpr auto kAttackTypes = std::to_array<PetTypeNames>({
     {"Anger Manifestation"},
     {"Fury Externalization"},
     {"Rage Materialization"},
@@ -24,8 +24,8 @@ constexpr std::array<PetTypeNames, 11> kAttackTypes = {{
     {"Urolok The Rotten", "Urolok the Rotten"},
     {"Ettu The Cursed", "Ettu the Cursed"},
     {"Zhok The Abomination", "Zhok the Abomination"},
-}};
-constexpr std::array<PetTypeNames, 10> kHealTypes = {{
+});
+constexpr auto kHealTypes = std::to_array<PetTypeNames>({
     {"Medinos"},
     {"Salvinous"},
     {"Valentyia"},
@@ -36,8 +36,8 @@ constexpr std::array<PetTypeNames, 10> kHealTypes = {{
     {"Curatem The Grand"},
     {"Belamorte"},
     {"Mortificant The Eternal"},
-}};
-constexpr std::array<PetTypeNames, 10> kMezzTypes = {{
+});
+constexpr auto kMezzTypes = std::to_array<PetTypeNames>({
     {"Distracting Sphere"},
     {"Deranged Mindreaver"},
     {"Absuum"},
@@ -48,8 +48,8 @@ constexpr std::array<PetTypeNames, 10> kMezzTypes = {{
     {"Confane"},
     {"Balbuto The Gibberer"},
     {"Tumulten"},
-}};
-constexpr std::array<PetTypeNames, 11> kEngyTypes = {{
+});
+constexpr auto kEngyTypes = std::to_array<PetTypeNames>({
     {"Engineer Automaton I"},
     {"Engineer Automaton II"},
     {"Engineer Android I"},
@@ -61,15 +61,15 @@ constexpr std::array<PetTypeNames, 11> kEngyTypes = {{
     {"Engineer Wardroid"},
     {"Engineer Slayerdroid I"},
     {"Engineer Slayerdroid II"},
-}};
-constexpr std::array<PetTypeNames, 5> kMechdogTypes = {{
+});
+constexpr auto kMechdogTypes = std::to_array<PetTypeNames>({
     {"Predator M-30"},
     {"Upgraded Predator M-30"},
     {"Advanced Predator M-30"},
     {"Semi-Sentient Predator M-30"},
     {"Military-Grade Predator M-30"},
-}};
-constexpr std::array<PetTypeNames, 9> kCratTypes = {{
+});
+constexpr auto kCratTypes = std::to_array<PetTypeNames>({
     {"Bureaucrat Worker"},
     {"Bureaucrat Helper"},
     {"Bureaucrat Attendant"},
@@ -79,53 +79,53 @@ constexpr std::array<PetTypeNames, 9> kCratTypes = {{
     {"Bureaucrat Administrator"},
     {"Bureaucrat Minion"},
     {"Bureaucrat Bodyguard"},
-}};
+});
 
 // The attack pets' Greater group is decided by its bottom row, Metaphysical Demon; every other
 // group by its top row.
-constexpr std::array<RoleToggle, 3> kAttackToggles = {{
+constexpr auto kAttackToggles = std::to_array<RoleToggle>({
     {"cmdToggleMPALesser", "Toggle Lesser Pets", 0, 4, 0},
     {"cmdToggleMPAGreater", "Toggle Greater Pets", 4, 3, 6},
     {"cmdToggleMPASL", "Toggle SL Pets", 7, 4, 7},
-}};
-constexpr std::array<RoleToggle, 3> kHealToggles = {{
+});
+constexpr auto kHealToggles = std::to_array<RoleToggle>({
     {"cmdToggleMPHLesser", "Toggle Lesser Pets", 0, 3, 0},
     {"cmdToggleMPHMidrange", "Toggle Midrange Pets", 3, 3, 3},
     {"cmdToggleMPHGreater", "Toggle Greater Pets", 6, 4, 6},
-}};
-constexpr std::array<RoleToggle, 3> kMezzToggles = {{
+});
+constexpr auto kMezzToggles = std::to_array<RoleToggle>({
     {"cmdToggleMPMLesser", "Toggle Lesser Pets", 0, 3, 0},
     {"cmdToggleMPMMidrange", "Toggle Midrange Pets", 3, 4, 3},
     {"cmdToggleMPMGreater", "Toggle Greater Pets", 7, 3, 7},
-}};
-constexpr std::array<RoleToggle, 3> kEngyToggles = {{
+});
+constexpr auto kEngyToggles = std::to_array<RoleToggle>({
     {"cmdToggleEngyLesser", "Toggle Lesser Pets", 0, 4, 0},
     {"cmdToggleEngyMidrange", "Toggle Midrange Pets", 4, 4, 4},
     {"cmdToggleEngyGreater", "Toggle Greater Pets", 8, 3, 8},
-}};
-constexpr std::array<RoleToggle, 1> kMechdogToggles = {{
+});
+constexpr auto kMechdogToggles = std::to_array<RoleToggle>({
     {"cmdToggleMechdogAll", "Toggle All Mechdogs", 0, 5, 0},
-}};
-constexpr std::array<RoleToggle, 3> kCratToggles = {{
+});
+constexpr auto kCratToggles = std::to_array<RoleToggle>({
     {"cmdToggleCratLesser", "Toggle Lesser Pets", 0, 3, 0},
     {"cmdToggleCratMidrange", "Toggle Midrange Pets", 3, 3, 3},
     {"cmdToggleCratGreater", "Toggle Greater Pets", 6, 3, 6},
-}};
+});
 
 // The heal-your-target link has never had the blank before "/macro" that the others have; the
 // help files players already use look like this, so it stays.
-constexpr std::array<HelpLink, 2> kAttackLinks = {{
+constexpr auto kAttackLinks = std::to_array<HelpLink>({
     {"Tell your attack pet to attack your target", " /macro Attack /", &S::Attack},
     {"Tell your attack pet to go into behind mode", " /macro BehindPet /", &S::Behind},
-}};
-constexpr std::array<HelpLink, 2> kHealLinks = {{
+});
+constexpr auto kHealLinks = std::to_array<HelpLink>({
     {"Tell your heal pet to heal your target", "/macro HealYou /", &S::Heal},
     {"Tell your heal pet to heal yourself", " /macro HealMe /", &S::Healme},
-}};
-constexpr std::array<HelpLink, 2> kMezzLinks = {{
+});
+constexpr auto kMezzLinks = std::to_array<HelpLink>({
     {"Tell your mezz pet to mezz your target", " /macro Mezz /", &S::Mezz},
     {"Tell your mezz pet to go into behind mode", " /macro BehindMezz /", &S::MezzBehind},
-}};
+});
 
 constexpr auto kRoles = std::to_array<PetRoleRow>({
     {Attack,
@@ -274,12 +274,11 @@ constexpr auto kRoles = std::to_array<PetRoleRow>({
      true},
 });
 
-// roleRow() finds a role's row by its place in kAllRoles, and the settings record keeps each
-// role's name at that place: the role's own number.
+// roleRow() finds a role's row by the role's number, and the settings record keeps each role's
+// name at that place: the rows stand in role order, one for each role.
 static_assert([] {
     for (std::size_t i = 0; i < kRoles.size(); ++i) {
-        if (kRoles.at(i).role != kAllRoles.at(i) ||
-            static_cast<std::size_t>(kAllRoles.at(i)) != i) {
+        if (kRoles.at(i).role != kAllRoles.at(i)) {
             return false;
         }
     }

@@ -4,7 +4,7 @@
 // (with its picture and its calculator table).
 #pragma once
 
-#include "calculator/PetCalculator.h"
+#include "calculator/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
 #include "model/PetCatalogue.h"
 #include "model/Settings.h"
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 
 namespace glimmbar {
 
@@ -15,64 +16,50 @@ namespace {
 // flag or name. A name line is read and written through its role's remember flag, because a
 // forgotten name is stored as "Empty" and loads as an empty box.
 struct LineSpec {
-    QString Settings::*text = nullptr;
+    std::optional<TextField> text;
     bool Settings::*flag = nullptr;
     std::optional<PetRole> rememberOf;
-    std::optional<PetRole> nameOf;
 
-    bool isFlag() const { return flag != nullptr || rememberOf.has_value(); }
-    std::optional<TextField> textField() const {
-        if (nameOf) {
-            return TextField::petName(*nameOf);
-        }
-        if (text != nullptr) {
-            return TextField(text);
-        }
-        return std::nullopt;
-    }
     // Whether this is the name line of a role the player did not ask to remember.
     bool forgottenIn(const Settings& settings) const {
-        return nameOf && !settings.remembers(*nameOf);
+        return text && text->role() && !settings.remembers(*text->role());
     }
 };
 
 // Five text lines, the first six pet roles' remember flags and names, twelve more text lines,
 // the follow flag, and the remember flags and names of the roles added since.
-static_assert(5 + 2 * kRolesInTheMiddle + 12 + 1 + 2 * (kRoleCount - kRolesInTheMiddle) ==
-              kSettingsLineCount);
-
-const std::array<LineSpec, kSettingsLineCount>& lineSpecs() {
-    static const auto lines = [] {
-        std::array<LineSpec, kSettingsLineCount> all{};
-        std::size_t next = 0;
-        for (const auto member :
-             {&Settings::TitleString, &Settings::TitleVersion, &Settings::ScriptsDirName,
-              &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
-            all.at(next++).text = member;
+constexpr std::array<LineSpec, kSettingsLineCount> kLines = [] {
+    std::array<LineSpec, kSettingsLineCount> all{};
+    std::size_t next = 0;
+    for (const auto member :
+         {&Settings::TitleString, &Settings::TitleVersion, &Settings::ScriptsDirName,
+          &Settings::LastModeUsedMEC, &Settings::NewHealPetDelay}) {
+        all.at(next++).text = member;
+    }
+    const auto roleLines = [&](std::span<const PetRole> roles) {
+        for (const PetRole role : roles) {
+            all.at(next++).rememberOf = role;
+            all.at(next++).text = TextField::petName(role);
         }
-        const auto roleLines = [&](std::span<const PetRole> roles) {
-            for (const PetRole role : roles) {
-                all.at(next++).rememberOf = role;
-                all.at(next++).nameOf = role;
-            }
-        };
-        roleLines(std::span(kAllRoles).first(kRolesInTheMiddle));
-        for (const auto member :
-             {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme,
-              &Settings::Mezz, &Settings::Behind, &Settings::MezzBehind,
-              &Settings::MPAttackAnnounce, &Settings::MPHealAnnounce, &Settings::MPMezzAnnounce,
-              &Settings::EngyAnnounce, &Settings::CratAnnounce}) {
-            all.at(next++).text = member;
-        }
-        all.at(next++).flag = &Settings::FollowOrBehind;
-        roleLines(std::span(kAllRoles).subspan(kRolesInTheMiddle));
-        return all;
-    }();
-    return lines;
-}
+    };
+    roleLines(std::span(kAllRoles).first(kRolesInTheMiddle));
+    for (const auto member :
+         {&Settings::Naming, &Settings::Attack, &Settings::Heal, &Settings::Healme, &Settings::Mezz,
+          &Settings::Behind, &Settings::MezzBehind, &Settings::MPAttackAnnounce,
+          &Settings::MPHealAnnounce, &Settings::MPMezzAnnounce, &Settings::EngyAnnounce,
+          &Settings::CratAnnounce}) {
+        all.at(next++).text = member;
+    }
+    all.at(next++).flag = &Settings::FollowOrBehind;
+    roleLines(std::span(kAllRoles).subspan(kRolesInTheMiddle));
+    if (next != all.size()) {
+        throw std::logic_error("a line of glimmbar.cfg without a field"); // fails the build
+    }
+    return all;
+}();
 
 const LineSpec& spec(SettingsField field) {
-    return lineSpecs()[static_cast<std::size_t>(field)];
+    return kLines[static_cast<std::size_t>(field)];
 }
 
 QString flagText(bool value) {
@@ -93,7 +80,7 @@ void readLine(Settings& settings, SettingsField field, const QString& line) {
             settings.*s.flag = value != 0;
         }
     } else {
-        s.textField()->in(settings) = s.forgottenIn(settings) ? QString() : line;
+        s.text->in(settings) = s.forgottenIn(settings) ? QString() : line;
     }
 }
 
@@ -104,7 +91,7 @@ void copyLine(const LineSpec& s, const Settings& from, Settings& to) {
     } else if (s.flag != nullptr) {
         to.*s.flag = from.*s.flag;
     } else {
-        const TextField text = *s.textField();
+        const TextField text = *s.text;
         text.in(to) = text.in(from);
     }
 }
@@ -133,7 +120,6 @@ constexpr std::array<OptionsText, 13> kOptionsTexts = {{
     {CratAnnounce, &Settings::CratAnnounce, "txtCratAnnounce", "Bureaucrat pet starting combat",
      OptionsTab::Announcements},
 }};
-constexpr std::size_t kScriptNameCount = 7;
 
 // Line 1 as the program writes it. Line 2, "V1.5.1", is the version of this file's layout,
 // not of the program (which is 1.5.3): the layout has not changed since that version.
@@ -198,16 +184,16 @@ QString Settings::lineText(SettingsField field) const {
     if (s.forgottenIn(*this)) {
         return kForgottenName;
     }
-    return s.textField()->in(*this);
+    return s.text->in(*this);
 }
 
 std::vector<TextField> Settings::typedLines() const {
     std::vector<TextField> fields;
     for (int i = static_cast<int>(SettingsField::ScriptsDirName); i < kSettingsLineCount; ++i) {
         const LineSpec& s = spec(static_cast<SettingsField>(i));
-        if (!s.isFlag() && !s.forgottenIn(*this) &&
+        if (s.text && !s.forgottenIn(*this) &&
             i != static_cast<int>(SettingsField::LastModeUsedMEC)) {
-            fields.push_back(*s.textField());
+            fields.push_back(*s.text);
         }
     }
     return fields;
@@ -271,10 +257,6 @@ std::span<const OptionsText> optionsTexts() {
     return kOptionsTexts;
 }
 
-std::span<const OptionsText> scriptNames() {
-    return optionsTexts().first(kScriptNameCount);
-}
-
 const OptionsText* optionsText(const TextField& field) {
     for (const OptionsText& text : kOptionsTexts) {
         if (TextField(text.field) == field) {
@@ -285,7 +267,7 @@ const OptionsText* optionsText(const TextField& field) {
 }
 
 QString optionsBoxWords(const OptionsText& text) {
-    return QStringLiteral("The box \"") + QLatin1String(text.caption) + QLatin1Char('"');
+    return QStringLiteral("The box ") + quoted(QLatin1String(text.caption));
 }
 
 QString optionsTabWords(const OptionsText& text) {

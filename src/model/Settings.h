@@ -128,7 +128,6 @@ public:
     QString& in(Settings& settings) const;
     // The role whose name this is; nullopt for a field of its own.
     std::optional<PetRole> role() const { return m_role; }
-    QString Settings::*field() const { return m_field; }
 
     friend bool operator==(const TextField&, const TextField&) = default;
 
@@ -168,8 +167,6 @@ struct OptionsText {
 // The Options window's thirteen text boxes in the order they stand on their tabs: the seven
 // script names first, then the heal-pet delay and the five announcements.
 std::span<const OptionsText> optionsTexts();
-// The seven script names, the first seven of optionsTexts().
-std::span<const OptionsText> scriptNames();
 // The box that shows a field, or nullptr when no Options text box does.
 const OptionsText* optionsText(const TextField& field);
 // How a message names a box, `The box "Name of Pet Naming script"`, and where it stands, "on

@@ -16,10 +16,6 @@ void refuse(MessageSink& messages, const QString& text) {
     messages.showMessage(refusal(text));
 }
 
-QString quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 // ---- The names: the profession's rule and the game's name filter ----
 
 // Codes 0 to 26 are the control characters the colour codes are built from (code 16 followed

@@ -7,8 +7,8 @@ namespace glimmbar {
 namespace {
 
 Message writeFailureMessage(const WriteResult& failure) {
-    return refusal(QStringLiteral("Glimmbar could not write the file \"") +
-                   shownPath(failure.fileName) + QStringLiteral("\": ") + failure.reason +
+    return refusal(QStringLiteral("Glimmbar could not write the file ") +
+                   quoted(shownPath(failure.fileName)) + QStringLiteral(": ") + failure.reason +
                    QStringLiteral(". Creating the files stopped there; the files before it were "
                                   "written, the rest were not."));
 }

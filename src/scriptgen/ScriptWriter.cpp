@@ -1,6 +1,7 @@
 #include "ScriptWriter.h"
 
 #include "model/GameFolder.h"
+#include "model/Messages.h"
 #include "model/PetRoles.h"
 
 #include <QStringList>
@@ -13,10 +14,6 @@ namespace glimmbar {
 namespace {
 
 const QString kLauncherScriptName = QStringLiteral("glimmbar");
-
-QString quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 QString scriptPath(const QString& scriptsDir, const QString& scriptName) {
     return scriptsDir + QLatin1Char('\\') + scriptName;

@@ -18,14 +18,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
-#include <limits>
+#include <span>
 
 namespace glimmbar {
 
@@ -73,6 +72,18 @@ QString faceStyle(const QColor& face) {
                           "QPushButton:focus { border: 2px solid palette(highlight); }"
                           "QPushButton:pressed { border: 2px inset palette(shadow); }")
         .arg(face.name());
+}
+
+// Makes every button as wide as the widest caption needs (at least `minWidth`) and a third
+// taller than its caption needs.
+void sizeAlike(std::span<QPushButton* const> buttons, int minWidth) {
+    int width = minWidth;
+    for (const QPushButton* button : buttons) {
+        width = std::max(width, button->sizeHint().width());
+    }
+    for (QPushButton* button : buttons) {
+        button->setMinimumSize(width, button->sizeHint().height() * 4 / 3);
+    }
 }
 
 // A role's name box and Remember box: txtAttackPetName, chkRememberAttack.
@@ -188,8 +199,7 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
     m_petGrid->addWidget(row.remember, top, 3, 2, 1, Qt::AlignTop);
     // A hidden row keeps its room, so the window keeps its size even while no profession
     // shows (a stored one the program does not know).
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{row.label, row.picture, row.name, row.remember}) {
+    for (QWidget* control : row.controls()) {
         QSizePolicy policy = control->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         control->setSizePolicy(policy);
@@ -252,7 +262,6 @@ QLayout* frmNamingScreen::buildColourBlock() {
 
     auto* colours = new QGridLayout;
     colours->setVerticalSpacing(colours->verticalSpacing() / 2);
-    int buttonWidth = fontMetrics().averageCharWidth() * 10;
     for (std::size_t i = 0; i < gameColours().size(); ++i) {
         const GameColour& colour = gameColours()[i];
         auto* button = new QPushButton(text(colour.name), this);
@@ -261,14 +270,11 @@ QLayout* frmNamingScreen::buildColourBlock() {
         button->setAccessibleName(button->text());
         const int number = colour.number;
         connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
-        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
         colours->addWidget(button, static_cast<int>(i / 6), static_cast<int>(i % 6));
         m_colourButtons[i] = button;
     }
-    for (QPushButton* button : m_colourButtons) {
-        // Tall enough for a colour face to read as a swatch.
-        button->setMinimumSize(buttonWidth, button->sizeHint().height() * 4 / 3);
-    }
+    // Tall enough for a colour face to read as a swatch.
+    sizeAlike(m_colourButtons, fontMetrics().averageCharWidth() * 10);
     auto* block = new QVBoxLayout;
     block->addWidget(m_textOrColors, 0, Qt::AlignHCenter);
     auto* centred = new QHBoxLayout;
@@ -297,7 +303,6 @@ QLayout* frmNamingScreen::buildButtonRow() {
     }};
     auto* row = new QHBoxLayout;
     row->addStretch();
-    int width = fontMetrics().height() * 7;
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const ButtonSpec& spec = kButtons[i];
         auto* button = new QPushButton(text(spec.caption), this);
@@ -305,15 +310,12 @@ QLayout* frmNamingScreen::buildButtonRow() {
         if (spec.toolTip != nullptr) {
             button->setToolTip(text(spec.toolTip));
         }
-        width = std::max(width, button->sizeHint().width());
         row->addWidget(button);
         connect(button, &QPushButton::clicked, this, spec.click);
         m_buttonRow[i] = button;
     }
     row->addStretch();
-    for (QPushButton* button : m_buttonRow) {
-        button->setMinimumSize(width, button->sizeHint().height() * 4 / 3);
-    }
+    sizeAlike(m_buttonRow, fontMetrics().height() * 7);
     return row;
 }
 
@@ -352,20 +354,16 @@ void frmNamingScreen::showStoredNames() {
     if (stored) {
         // Checking the button selects the profession, as the player's click would.
         m_professionButtons[static_cast<std::size_t>(*stored)]->setChecked(true);
+        rowOf(professionRoles(*stored).front()).name->setFocus();
     } else {
         // A profession the program does not know: no rows until the player picks one. The
         // first profession's rows are still made, hidden, to give the lines their height.
-        for (const PetRole role : professionRoles(Profession::MP)) {
-            buildRow(roleRow(role));
-            RowControls& row = rowOf(role);
-            row.label->hide();
-            row.picture->hide();
-            row.name->hide();
-            row.remember->hide();
+        buildRows(Profession::MP);
+        for (const RowControls& row : m_rows) {
+            row.setVisible(false);
         }
-        buildTabOrder();
+        m_professionButtons[0]->setFocus();
     }
-    focusFirstNameBox();
 }
 
 QString frmNamingScreen::storedName(PetRole role) const {
@@ -379,35 +377,36 @@ void frmNamingScreen::selectProfession(Profession profession) {
     m_colourTarget = rowOf(professionRoles(profession).front()).name;
 }
 
-void frmNamingScreen::ShowProfessionControls(Profession profession) {
+void frmNamingScreen::buildRows(Profession profession) {
     bool made = false;
-    for (const PetRole role : kAllRoles) {
-        const bool shown = roleProfession(role) == profession;
-        RowControls& row = rowOf(role);
-        if (shown && row.name == nullptr) {
+    for (const PetRole role : professionRoles(profession)) {
+        if (rowOf(role).name == nullptr) {
             buildRow(roleRow(role));
             made = true;
         }
-        if (row.name == nullptr) {
-            continue;
-        }
-        row.label->setVisible(shown);
-        row.picture->setVisible(shown);
-        row.name->setVisible(shown);
-        row.remember->setVisible(shown);
     }
     if (made) {
         buildTabOrder();
     }
 }
 
-void frmNamingScreen::focusFirstNameBox() {
-    const std::optional<Profession> profession = professionFromText(m_settings.LastModeUsedMEC);
-    if (!profession) {
-        m_professionButtons[0]->setFocus();
-        return;
+void frmNamingScreen::ShowProfessionControls(Profession profession) {
+    buildRows(profession);
+    for (const PetRole role : kAllRoles) {
+        rowOf(role).setVisible(roleProfession(role) == profession);
     }
-    rowOf(professionRoles(*profession).front()).name->setFocus();
+}
+
+std::array<QWidget*, 4> frmNamingScreen::RowControls::controls() const {
+    return {label, picture, name, remember};
+}
+
+void frmNamingScreen::RowControls::setVisible(bool shown) const {
+    if (name != nullptr) {
+        for (QWidget* control : controls()) {
+            control->setVisible(shown);
+        }
+    }
 }
 
 void frmNamingScreen::PutInColour(int colour) {
@@ -419,17 +418,13 @@ void frmNamingScreen::PutInColour(int colour) {
 void frmNamingScreen::switchColourFaces() {
     m_colourFaces = !m_colourFaces;
     m_textOrColors->setText(m_colourFaces ? kShowText : kShowColours);
-    showColourFaces(m_colourFaces);
-}
-
-void frmNamingScreen::showColourFaces(bool colours) {
     for (int index : kRepaintOrder) {
         const GameColour& colour = gameColours()[static_cast<std::size_t>(index)];
         QPushButton* button = m_colourButtons[static_cast<std::size_t>(index)];
-        const QColor face =
-            colours && !facedLikeTheMenu(colour) ? QColor::fromRgb(colour.rgb) : menuBackground();
+        const QColor face = m_colourFaces && !facedLikeTheMenu(colour) ? QColor::fromRgb(colour.rgb)
+                                                                       : menuBackground();
         button->setStyleSheet(faceStyle(face));
-        button->setText(colours ? QString() : text(colour.name));
+        button->setText(m_colourFaces ? QString() : text(colour.name));
     }
 }
 

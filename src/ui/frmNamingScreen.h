@@ -64,6 +64,11 @@ private:
         QLabel* picture = nullptr;
         ColourNameBox* name = nullptr;
         QCheckBox* remember = nullptr;
+
+        // The four left to right.
+        std::array<QWidget*, 4> controls() const;
+        // Shows or hides a row that is made; a row not made yet stays so.
+        void setVisible(bool shown) const;
     };
     static constexpr std::size_t kRowCount = kAllRoles.size();
     RowControls& rowOf(PetRole role);
@@ -71,6 +76,8 @@ private:
 
     QGridLayout* buildPetRows();
     void buildRow(const PetRoleRow& role);
+    // Makes the rows of `profession` not made yet.
+    void buildRows(Profession profession);
     QLayout* buildProfessionButtons();
     QLayout* buildColourBlock();
     QLayout* buildButtonRow();
@@ -80,8 +87,6 @@ private:
     // The name a row shows when it is made: the stored one if it is remembered.
     QString storedName(PetRole role) const;
     void selectProfession(Profession profession);
-    void focusFirstNameBox();
-    void showColourFaces(bool colours);
     // Appends a colour code to the box the player was last typing in.
     void PutInColour(int colour);
     // Shows the rows of `profession` and hides every other row.
