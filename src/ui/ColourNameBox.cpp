@@ -104,8 +104,11 @@ private:
                     cursorWordForward(true);
                 }
             }
-            takeInWholeCodes();
-            del();
+            // At the start (or the end) there is no word to take: nothing goes.
+            if (hasSelectedText()) {
+                takeInWholeCodes();
+                del();
+            }
             return true;
         }
         const bool backspace = key.key() == Qt::Key_Backspace;
