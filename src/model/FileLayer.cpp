@@ -60,19 +60,6 @@ bool startsWithDriveZ(const QString& path) {
            (path.size() == 2 || path[2] == u'\\' || path[2] == u'/');
 }
 
-// The entry of `folder` whose name equals `name` but for letter case, or an empty string.
-QString findIgnoringCase(const QString& folder, const QString& name) {
-    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries = dir.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return {};
-}
-
 QString joined(const QString& folder, const QString& name) {
     if (folder.isEmpty()) {
         return name;
@@ -145,7 +132,8 @@ QString nativePath(const QString& gamePath) {
             resolved = exact;
             continue;
         }
-        const QString other = findIgnoringCase(resolved, part);
+        const QString other =
+            FolderListing(resolved.isEmpty() ? QStringLiteral(".") : resolved).find(part);
         if (other.isEmpty()) {
             // Nothing by that name: the rest of the path cannot exist either.
             return joined(resolved, parts.mid(i).join(QLatin1Char('/')));
@@ -154,6 +142,23 @@ QString nativePath(const QString& gamePath) {
     }
     return resolved;
 #endif
+}
+
+FolderListing::FolderListing(const QString& folder)
+    : m_names(QDir(folder).entryList(
+          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted)) {}
+
+QString FolderListing::find(QStringView name) const {
+    QString other;
+    for (const QString& entry : m_names) {
+        if (entry == name) {
+            return entry;
+        }
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (other.isEmpty() || entry < other)) {
+            other = entry;
+        }
+    }
+    return other;
 }
 
 bool FExists(const QString& OrigFile) {

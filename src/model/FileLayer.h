@@ -34,6 +34,20 @@ QChar firstUnencodable(const QString& text);
 // kept as they are.
 QString nativePath(const QString& gamePath);
 
+// The entries of one folder, for names a Windows program may spell in another letter case
+// than the disk does; one listing answers several names.
+class FolderListing {
+public:
+    explicit FolderListing(const QString& folder);
+    // The entry named `name` in any letter case, or an empty string. The exact spelling wins;
+    // among others the first in sort order, so the answer never depends on the order the disk
+    // keeps.
+    QString find(QStringView name) const;
+
+private:
+    QStringList m_names;
+};
+
 // A game path the way the player's file manager shows it: the platform's own path, without
 // the doubled separator or the climb through "..".
 QString shownPath(const QString& gamePath);

@@ -22,42 +22,16 @@ const QString kSteamGameSubfolder = QStringLiteral("steamapps/common/Anarchy Onl
 
 // --- Folders looked up in any letter case, as Windows programs spell them under Wine. ---
 
-// The entries of one folder; a single listing answers several names.
-class Listing {
-public:
-    explicit Listing(const QString& folder)
-        : m_folder(folder)
-        , m_names(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                             QDir::NoDotAndDotDot,
-                                         QDir::Unsorted)) {}
-
-    // The path of the entry named `name` in any letter case, or an empty string. The exact
-    // spelling wins; among others the first in sort order, so the answer never depends on the
-    // order the disk keeps.
-    QString find(QStringView name) const {
-        QString other;
-        for (const QString& entry : m_names) {
-            if (entry == name) {
-                return m_folder + QLatin1Char('/') + entry;
-            }
-            if (entry.compare(name, Qt::CaseInsensitive) == 0 &&
-                (other.isEmpty() || entry < other)) {
-                other = entry;
-            }
-        }
-        return other.isEmpty() ? QString() : m_folder + QLatin1Char('/') + other;
-    }
-
-private:
-    QString m_folder;
-    QStringList m_names;
-};
+// The path of `entry` in `folder`, or an empty string when there is no entry.
+QString entryPath(const QString& folder, const QString& entry) {
+    return entry.isEmpty() ? QString() : folder + QLatin1Char('/') + entry;
+}
 
 // The entry of `folder` named `name` in any letter case: one look-up when the spelling is
 // exact, one listing otherwise.
 QString childIgnoringCase(const QString& folder, QStringView name) {
     const QString exact = folder + QLatin1Char('/') + name.toString();
-    return QFileInfo::exists(exact) ? exact : Listing(folder).find(name);
+    return QFileInfo::exists(exact) ? exact : entryPath(folder, FolderListing(folder).find(name));
 }
 
 // The folder text the program stores, as a folder dialog would give it.
@@ -151,16 +125,17 @@ public:
         if (drive.isEmpty()) {
             return;
         }
-        const Listing driveC(drive);
-        for (const QString& base :
-             {drive, driveC.find(u"Program Files"), driveC.find(u"Program Files (x86)")}) {
+        const FolderListing driveC(drive);
+        for (const QString& base : {drive, entryPath(drive, driveC.find(u"Program Files")),
+                                    entryPath(drive, driveC.find(u"Program Files (x86)"))}) {
             if (base.isEmpty()) {
                 continue;
             }
             const QString funcom =
-                base == drive ? driveC.find(u"Funcom") : Listing(base).find(u"Funcom");
+                entryPath(base, (base == drive ? driveC : FolderListing(base)).find(u"Funcom"));
             if (!funcom.isEmpty()) {
-                consider(childIgnoringCase(funcom, u"Anarchy Online"), where);
+                // consider() finds the game's folder in any letter case itself.
+                consider(funcom + QStringLiteral("/Anarchy Online"), where);
             }
         }
     }
