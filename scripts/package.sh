@@ -82,12 +82,16 @@ newest() { # prefix
     find "$stage/bin/glimmbar" "$stage/lib" "$stage/plugins" -type f -exec objdump -T {} + |
         grep -o "$1[0-9.]*" | sort -uV | tail -n 1
 }
+at_most() { # needed limit: Debian 12's C library is 2.36, its C++ runtime GCC 12's
+    if [ "$(printf '%s\n' "$1" "$2" | sort -V | tail -n 1)" != "$2" ]; then
+        echo "error: the tarball needs $1, newer than Debian 12's $2" >&2
+        exit 1
+    fi
+}
 glibc=$(newest GLIBC_)
 glibcxx=$(newest GLIBCXX_)
-if [ "$(printf '%s\n' "$glibc" GLIBC_2.36 | sort -V | tail -n 1)" != GLIBC_2.36 ]; then
-    echo "error: the tarball needs $glibc, newer than Debian 12's glibc 2.36" >&2
-    exit 1
-fi
+at_most "$glibc" GLIBC_2.36
+at_most "$glibcxx" GLIBCXX_3.4.30
 
 # The player's texts, and the licence of every carried library from its Debian package, with
 # the source package it was built from.
