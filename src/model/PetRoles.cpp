@@ -285,13 +285,14 @@ static_assert([] {
     return kRoles.size() == kAllRoles.size();
 }());
 
-// In the naming window the rows of one profession stand at least two lines apart, so each name
-// box has room for the colour preview under it.
+// In the naming window the rows of one profession stand in role order from the top, at least
+// two lines apart, so each name box has room for the colour preview under it. The window makes
+// a profession's rows in role order, which is the order Tab visits them.
 static_assert([] {
-    for (const PetRoleRow& a : kRoles) {
-        for (const PetRoleRow& b : kRoles) {
-            const int apart = a.namingLine - b.namingLine;
-            if (&a != &b && a.profession == b.profession && apart > -2 && apart < 2) {
+    for (std::size_t a = 0; a < kRoles.size(); ++a) {
+        for (std::size_t b = a + 1; b < kRoles.size(); ++b) {
+            if (kRoles.at(a).profession == kRoles.at(b).profession &&
+                kRoles.at(b).namingLine - kRoles.at(a).namingLine < 2) {
                 return false;
             }
         }

@@ -116,6 +116,11 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     window->addLayout(buildColourBlock());
     window->addSpacing(gap * 2);
     window->addLayout(buildButtonRow());
+    // Tab goes the way the controls are made: the professions, the colour block and the button
+    // row here, then each row as its profession first shows, in line order. A row joins the
+    // end of the round, which comes back to the top, so the shown rows always come first;
+    // hidden rows drop out by themselves. No setTabOrder: reordering the round again when later
+    // rows are made can close it into a loop round those rows.
     pressFocusedButtonOnEnter(*this);
     showStoredNames();
     // The Options window is made on its first opening (it reads the file again then):
@@ -319,36 +324,6 @@ QLayout* frmNamingScreen::buildButtonRow() {
     return row;
 }
 
-// Top to bottom as the player reads the window: the rows in line order, each name box before
-// its Remember box, then the professions, the colour block and the button row. Hidden rows
-// drop out of the chain by themselves; rows not made yet join it when they are.
-void frmNamingScreen::buildTabOrder() {
-    std::array<PetRole, kRowCount> byLine = kAllRoles;
-    std::stable_sort(byLine.begin(), byLine.end(), [](PetRole a, PetRole b) {
-        return roleRow(a).namingLine < roleRow(b).namingLine;
-    });
-
-    QList<QWidget*> chain;
-    for (const PetRole role : byLine) {
-        if (rowOf(role).name != nullptr) {
-            chain << rowOf(role).name->box() << rowOf(role).remember;
-        }
-    }
-    for (QRadioButton* button : m_professionButtons) {
-        chain << button;
-    }
-    chain << m_textOrColors;
-    for (QPushButton* button : m_colourButtons) {
-        chain << button;
-    }
-    for (QPushButton* button : m_buttonRow) {
-        chain << button;
-    }
-    for (qsizetype i = 1; i < chain.size(); ++i) {
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-    }
-}
-
 void frmNamingScreen::showStoredNames() {
     const std::optional<Profession> stored = professionFromText(m_settings.LastModeUsedMEC);
     if (stored) {
@@ -378,15 +353,10 @@ void frmNamingScreen::selectProfession(Profession profession) {
 }
 
 void frmNamingScreen::buildRows(Profession profession) {
-    bool made = false;
     for (const PetRole role : professionRoles(profession)) {
         if (rowOf(role).name == nullptr) {
             buildRow(roleRow(role));
-            made = true;
         }
-    }
-    if (made) {
-        buildTabOrder();
     }
 }
 

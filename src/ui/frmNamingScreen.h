@@ -81,7 +81,6 @@ private:
     QLayout* buildProfessionButtons();
     QLayout* buildColourBlock();
     QLayout* buildButtonRow();
-    void buildTabOrder();
 
     void showStoredNames();
     // The name a row shows when it is made: the stored one if it is remembered.

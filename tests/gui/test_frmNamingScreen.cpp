@@ -159,6 +159,39 @@ private slots:
         }
     }
 
+    // Tab visits what shows as the player reads it, and comes round again: the rows in line
+    // order, the selected profession, the colour block, the button row. Rows made when their
+    // profession first shows (here the Engineer's, after two others) take their place too.
+    void tabGoesRoundTheShownControlsInReadingOrder() {
+        OpenWindow open({{4, "Bureaucrat"}});
+        QStringList rest = {"cmdTextOrColors"};
+        for (const GameColour& colour : gameColours()) {
+            rest << "PutIn" + QString(colour.name).remove(' ');
+        }
+        rest += {"cmdAboutButton", "cmdMiscButton", "cmdCalculate", "cmdCreateFile", "cmdExit"};
+        const QList<QPair<QString, QStringList>> professions = {
+            {"Option1", {"Attack", "Heal", "Mezz"}},
+            {"Option2", {"Engy", "Mechdog"}},
+            {"Option3", {"Crat"}}};
+        for (const auto& [option, pets] : professions) {
+            open.find<QAbstractButton>(option)->setChecked(true);
+            QStringList expected;
+            for (const QString& pet : pets) {
+                expected += {"txt" + pet + "PetName", "chkRemember" + pet};
+            }
+            expected << option << rest << expected.first();
+            open.box(pets.first())->setFocus();
+            QStringList visited = {QApplication::focusWidget()->objectName()};
+            while (visited.size() < expected.size()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            QCOMPARE(visited, expected);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdExit"));
+        }
+    }
+
     // A row is made when its profession first shows; until then Create Files still gets the
     // name and the tick stored for it.
     void rowsNotShownYetGiveWhatIsStored() {
