@@ -241,7 +241,10 @@ WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, gamePath, file.errorString()};
     }
-    if (file.write(bytes) != bytes.size()) {
+    // Writes are buffered, and Qt's commit() does not notice when the disk refuses the rest (a
+    // full disk): it would put the cut-off file in place of the whole one. Flushed first, a
+    // refusal stops the save with the file as it was.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return {false, gamePath, reason};

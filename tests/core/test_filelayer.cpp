@@ -2,6 +2,12 @@
 
 #include "TestFolder.h"
 
+#ifndef Q_OS_WIN
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 using namespace glimmbar;
 
 class TestFileLayer : public QObject {
@@ -73,6 +79,30 @@ private slots:
         QCOMPARE(makeDirectory("scripts"), QString());
         QVERIFY(DirExists("scripts"));
         QVERIFY(!makeDirectory("a\\b\\c").isEmpty());
+    }
+
+    // A disk that fills up while the file is written: the save fails whole, the file keeps
+    // what it held and no temporary file is left. A file-size limit stands in for the full disk.
+    void aDiskThatFillsUpFailsTheSave() {
+#ifdef Q_OS_WIN
+        QSKIP("the file-size limit that stands in for a full disk is POSIX's");
+#else
+        TestFolder folder;
+        folder.write("out.txt", "kept");
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 8;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const WriteResult result = writeTextLines("out.txt", {"more than eight bytes"});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(!result);
+        QVERIFY(!result.reason.isEmpty());
+        QCOMPARE(folder.read("out.txt"), QByteArray("kept"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"out.txt"}));
+#endif
     }
 
     // tests/data/paths/mapping.txt: game paths as Windows and Wine players store them.
