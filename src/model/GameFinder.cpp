@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <QSettings>
 #endif
@@ -56,6 +58,27 @@ QString withHome(const QString& path, const QString& home) {
     return path;
 }
 
+// A game file or a library list is a few hundred bytes; anything far larger is not one.
+constexpr qint64 kLargestListFile = 1 << 20;
+
+// The text of a small file another program keeps, or nullopt. Only a regular file is read (a
+// link to one counts), and never more than the limit, whatever size the file claims: a link to
+// /dev/zero claims none and never ends, and a named pipe would wait for ever to be opened.
+std::optional<QString> smallFileText(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(kLargestListFile + 1);
+    if (bytes.size() > kLargestListFile) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(bytes);
+}
+
 class Search {
 public:
     QList<GameInstall> found;
@@ -87,11 +110,12 @@ public:
         if (!steamLibrary(root)) {
             return; // a Steam folder seen before, or none
         }
-        QFile vdf(root + QStringLiteral("/steamapps/libraryfolders.vdf"));
-        if (!vdf.open(QIODevice::ReadOnly)) {
+        const std::optional<QString> vdf =
+            smallFileText(root + QStringLiteral("/steamapps/libraryfolders.vdf"));
+        if (!vdf) {
             return;
         }
-        for (const QString& library : steamLibraryFolders(QString::fromUtf8(vdf.readAll()))) {
+        for (const QString& library : steamLibraryFolders(*vdf)) {
             steamLibrary(QDir::fromNativeSeparators(library));
         }
     }
@@ -146,12 +170,11 @@ public:
         const QDir dir(folder);
         for (const QString& name :
              dir.entryList({QStringLiteral("*.yml")}, QDir::Files, QDir::Name)) {
-            QFile file(dir.filePath(name));
-            // A game file is a few hundred bytes; anything far larger is not one.
-            if (file.size() > kLargestGameFile || !file.open(QIODevice::ReadOnly)) {
+            const std::optional<QString> text = smallFileText(dir.filePath(name));
+            if (!text) {
                 continue;
             }
-            const LutrisGame game = lutrisGame(QString::fromUtf8(file.readAll()));
+            const LutrisGame game = lutrisGame(*text);
             const QString prefix = withHome(game.prefix, home);
             QString exe = withHome(game.exe, home);
             if (!exe.isEmpty() && QDir::isRelativePath(exe) && QDir::isAbsolutePath(prefix)) {
@@ -168,8 +191,6 @@ public:
     }
 
 private:
-    static constexpr qint64 kLargestGameFile = 1 << 20;
-
     // Looks at one Steam library unless it was looked at before; false when it was, or when
     // there is no such folder.
     bool steamLibrary(const QString& library) {

@@ -5,6 +5,10 @@
 
 #include <QElapsedTimer>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 using namespace glimmbar;
 
 class TestGameFinder : public QObject {
@@ -52,6 +56,13 @@ private slots:
             } else if (word == "link") {
                 QVERIFY(QFile::link(root + "/" + rest.section(" -> ", 1),
                                     home.filePath(rest.section(" -> ", 0, 0))));
+            } else if (word == "zero" || word == "pipe") {
+#ifndef Q_OS_WIN
+                QVERIFY(QDir().mkpath(QFileInfo(home.filePath(rest)).path()));
+                const QByteArray path = QFile::encodeName(home.filePath(rest));
+                QVERIFY(word == "zero" ? QFile::link("/dev/zero", home.filePath(rest))
+                                       : mkfifo(path.constData(), 0600) == 0);
+#endif
             } else if (word == "windows") {
                 search = {
                     {}, {}, root + "/C", root + "/Program Files", root + "/Program Files (x86)"};
