@@ -24,6 +24,9 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 void QtDialogs::showMessage(const Message& message) {
     QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::Ok,
                     parentWindow());
+    // A message quotes what the player typed and the paths of their folders: "<b>stop" is a
+    // script name, not markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -34,12 +34,16 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
-            seen << QString::number(box->icon()) << box->windowTitle() << box->text();
+            // A typed text in a message is shown as typed, never read as markup.
+            const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            seen << QString::number(box->icon()) << box->windowTitle() << box->text()
+                 << (label != nullptr && label->textFormat() == Qt::PlainText ? "plain" : "markup");
             QCOMPARE(box->parentWidget(), &window);
             box->accept();
         });
-        dialogs.showMessage({"The text.", "The title", static_cast<MessageIcon>(kind)});
-        QCOMPARE(seen, QStringList({QString::number(icon), "The title", "The text."}));
+        const QString text = "The script name \"<b>stop\" cannot be used.";
+        dialogs.showMessage({text, "The title", static_cast<MessageIcon>(kind)});
+        QCOMPARE(seen, QStringList({QString::number(icon), "The title", text, "plain"}));
     }
 };
 
