@@ -68,7 +68,7 @@ void createFiles(benchmark::State& state) {
     const CreateSnapshot snap = fullMpRun();
     SilentSink sink;
     for (auto _ : state) {
-        if (!runCreateFiles(snap, sink)) {
+        if (!runCreateFiles(snap, sink).created) {
             static std::string reason;
             reason = sink.last.text.toStdString();
             state.SkipWithError(reason.c_str());

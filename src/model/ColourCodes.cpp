@@ -60,6 +60,19 @@ QList<ColourRun> colourRuns(const QString& name) {
     return runs;
 }
 
+QString withoutColourCodes(const QString& name) {
+    QString rest;
+    rest.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (codeStartsAt(name, i)) {
+            ++i;
+        } else {
+            rest += name[i];
+        }
+    }
+    return rest;
+}
+
 bool holdsColourCode(const QString& name) {
     return std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 32; });
 }

@@ -45,6 +45,10 @@ struct ColourRun {
 // the name in game; it stays in the text as U+FFFD so the player sees where.
 QList<ColourRun> colourRuns(const QString& name);
 
+// The name with every whole colour code taken out. Dark Blue's code ends in the character 13,
+// a carriage return; inside a code it is no line break, and the files hold it as it is.
+QString withoutColourCodes(const QString& name);
+
 // Whether the name holds any character no font draws: a colour code or a piece of one.
 bool holdsColourCode(const QString& name);
 

@@ -1,5 +1,6 @@
 #include "FileFit.h"
 
+#include "ColourCodes.h"
 #include "FileLayer.h"
 #include "GameFolder.h"
 #include "Settings.h"
@@ -25,7 +26,8 @@ QString misfitInLine(const QString& text) {
         const bool pair = c.isHighSurrogate() && at + 1 < text.size();
         return QStringLiteral("the character ") + text.mid(at, pair ? 2 : 1);
     }
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+    if (const QString outsideCodes = withoutColourCodes(text);
+        outsideCodes.contains(QLatin1Char('\n')) || outsideCodes.contains(QLatin1Char('\r'))) {
         return QStringLiteral("a line break");
     }
     return {};

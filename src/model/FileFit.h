@@ -18,7 +18,8 @@ enum class TextFile { Settings, Script, HelpFile };
 QString fileWords(TextFile file);
 
 // The first thing in `text` that one line of such a file cannot hold, in words ("the character
-// 一", "a line break"), or an empty string when the text fits.
+// 一", "a line break"), or an empty string when the text fits. A carriage return that ends a
+// colour code (Dark Blue's) belongs to the code and is no line break.
 QString misfitInLine(const QString& text);
 
 // The refusal's first sentence: "<subject> holds <misfit>, which <file> cannot hold."

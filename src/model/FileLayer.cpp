@@ -177,13 +177,29 @@ bool DirExists(const QString& OrigFile) {
     return info.exists() && info.isDir();
 }
 
-QString makeDirectory(const QString& gamePath) {
+namespace {
+
+template <typename Make> QString makeFolder(const QString& gamePath, Make make) {
     if (!isUsablePath(gamePath)) {
         return QStringLiteral("The folder name holds a NUL character.");
     }
     std::error_code ec;
-    std::filesystem::create_directory(fsPath(nativePath(gamePath)), ec);
+    make(fsPath(nativePath(gamePath)), ec);
     return ec ? fromStd(ec) : QString();
+}
+
+} // namespace
+
+QString makeDirectory(const QString& gamePath) {
+    return makeFolder(gamePath, [](const std::filesystem::path& path, std::error_code& ec) {
+        std::filesystem::create_directory(path, ec);
+    });
+}
+
+QString makeDirectories(const QString& gamePath) {
+    return makeFolder(gamePath, [](const std::filesystem::path& path, std::error_code& ec) {
+        std::filesystem::create_directories(path, ec);
+    });
 }
 
 struct TextReader::Impl {

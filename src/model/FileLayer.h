@@ -60,6 +60,8 @@ bool DirExists(const QString& OrigFile);
 // Creates one folder (its parent must exist). Returns an empty string on success, otherwise
 // the system's reason.
 QString makeDirectory(const QString& gamePath);
+// Creates a folder and every missing folder above it, with the same result.
+QString makeDirectories(const QString& gamePath);
 
 // Reads a text file line by line, the way the settings readers walk through their files.
 class TextReader {

@@ -70,25 +70,7 @@ bool checkNames(Profession profession, const Settings& s, MessageSink& messages)
     return passed;
 }
 
-// ---- The folders ----
-
 const QString kNothingWritten = QStringLiteral(" No files were created.");
-
-std::optional<QString> folderProblem(const Settings& s) {
-    if (!DirExists(s.ScriptsDirName)) {
-        return QStringLiteral("The game's scripts folder ") + quoted(s.ScriptsDirName) +
-               QStringLiteral(" does not exist. Create it, or if the game has moved, start "
-                              "Glimmbar again and choose the new game folder.");
-    }
-    const QString helpFolder = helpFolderAbove(s.ScriptsDirName);
-    if (!DirExists(helpFolder)) {
-        return QStringLiteral("The game's help folder ") + quoted(shownPath(helpFolder)) +
-               QStringLiteral(" does not exist, so the in-game help file cannot be written. "
-                              "Check that the folder above your scripts folder holds a complete "
-                              "Anarchy Online installation.");
-    }
-    return std::nullopt;
-}
 
 // ---- The typed texts, against each file that holds them ----
 
@@ -150,6 +132,14 @@ QString fileNameProblem(const QString& name) {
                    QStringLiteral(" in file names");
         }
     }
+    // Windows, and Wine like it, drops blanks and dots from the end of a file name: the file
+    // would be made under another name than the one the game is told to run.
+    if (name.endsWith(QLatin1Char(' '))) {
+        return QStringLiteral("it ends in a blank, which Windows leaves out of file names");
+    }
+    if (name.endsWith(QLatin1Char('.'))) {
+        return QStringLiteral("it ends in a dot, which Windows leaves out of file names");
+    }
     if (isDeviceName(name)) {
         return QStringLiteral("Windows keeps that name for a device");
     }
@@ -210,11 +200,7 @@ bool checkCreateFiles(const CreateSnapshot& snapshot, const std::vector<OutputFi
     if (!checkNames(*snapshot.profession, snapshot.settings, messages)) {
         return false;
     }
-    std::optional<QString> problem = folderProblem(snapshot.settings);
-    if (!problem) {
-        problem = textProblem(snapshot.settings, plan);
-    }
-    if (problem) {
+    if (const std::optional<QString> problem = textProblem(snapshot.settings, plan)) {
         refuse(messages, *problem + kNothingWritten);
         return false;
     }

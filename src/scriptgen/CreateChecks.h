@@ -1,6 +1,6 @@
 // Everything that refuses a Create Files run, before a single file is touched: the names the
-// profession needs and the game's name filter, the game's folders, and each typed text against
-// every file of the planned run that holds it.
+// profession needs and the game's name filter, and each typed text against every file of the
+// planned run that holds it.
 #pragma once
 
 #include "model/Messages.h"

@@ -1,6 +1,9 @@
 #include "CreateCommand.h"
 
+#include "model/GameFolder.h"
 #include "scriptgen/CreateChecks.h"
+
+#include <optional>
 
 namespace glimmbar {
 
@@ -30,22 +33,61 @@ Message successMessage(Profession profession) {
             QStringLiteral("Glimmbar has created your files!"), MessageIcon::Information};
 }
 
+QString folderNotMade(const QString& folderWords, const QString& gamePath, const QString& reason) {
+    return QStringLiteral("Glimmbar could not create ") + folderWords + QLatin1Char(' ') +
+           quoted(shownPath(gamePath)) + QStringLiteral(": ") + reason + QLatin1Char('.');
+}
+
+// A game reinstalled in place may lack its scripts folder, and the help folder is not part of
+// every installation; both are made as the welcome window makes the scripts folder. Only the
+// scripts folder's last level is made: without the game's folder above it, the game has moved,
+// and start-up asks for the new one.
+std::optional<Message> makeMissingFolders(const QString& scriptsDir) {
+    QString problem;
+    if (!DirExists(scriptsDir)) {
+        if (const QString reason = makeDirectory(scriptsDir); !reason.isEmpty()) {
+            problem =
+                folderNotMade(QStringLiteral("the game's scripts folder"), scriptsDir, reason);
+            if (!gameFoundAbove(scriptsDir)) {
+                problem += QStringLiteral(" If the game has moved, start Glimmbar again and "
+                                          "choose the new game folder.");
+            }
+        }
+    }
+    const QString helpFolder = helpFolderAbove(scriptsDir);
+    if (problem.isEmpty() && !DirExists(helpFolder)) {
+        if (const QString reason = makeDirectories(helpFolder); !reason.isEmpty()) {
+            problem = folderNotMade(QStringLiteral("the game's help folder"), helpFolder, reason);
+        }
+    }
+    if (problem.isEmpty()) {
+        return std::nullopt;
+    }
+    return refusal(problem + QStringLiteral(" No files were created."));
+}
+
 } // namespace
 
-bool runCreateFiles(const CreateSnapshot& snapshot, MessageSink& messages) {
+CreateResult runCreateFiles(const CreateSnapshot& snapshot, MessageSink& messages) {
     if (!snapshot.profession) {
-        return false;
+        return {};
     }
     const std::vector<OutputFile> plan = planCreateFiles(snapshot);
     if (!checkCreateFiles(snapshot, plan, messages)) {
-        return false;
+        return {};
     }
-    if (const WriteResult written = writePlannedFiles(plan); !written) {
-        messages.showMessage(writeFailureMessage(written));
-        return false;
+    if (const std::optional<Message> refused =
+            makeMissingFolders(snapshot.settings.ScriptsDirName)) {
+        messages.showMessage(*refused);
+        return {};
+    }
+    const PlanWritten written = writePlannedFiles(plan);
+    if (!written.result) {
+        messages.showMessage(writeFailureMessage(written.result));
+        return {.created = false, .settingsSaved = written.settingsSaved};
     }
     messages.showMessage(successMessage(*snapshot.profession));
-    return true;
+    return {.created = true, .settingsSaved = true};
 }
 
 } // namespace glimmbar

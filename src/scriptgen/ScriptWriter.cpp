@@ -262,14 +262,16 @@ std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot) {
     return plan.take();
 }
 
-WriteResult writePlannedFiles(const std::vector<OutputFile>& plan) {
+PlanWritten writePlannedFiles(const std::vector<OutputFile>& plan) {
+    PlanWritten written;
     for (const OutputFile& file : plan) {
-        const WriteResult result = writeFileBytes(file.gamePath, file.bytes);
-        if (!result) {
-            return result;
+        written.result = writeFileBytes(file.gamePath, file.bytes);
+        if (!written.result) {
+            break;
         }
+        written.settingsSaved = written.settingsSaved || file.kind == TextFile::Settings;
     }
-    return {};
+    return written;
 }
 
 } // namespace glimmbar

@@ -64,8 +64,15 @@ struct OutputFile {
 // profession must be set.
 std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot);
 
+// How writing a plan ended: the first file that could not be written (none when all were),
+// and whether glimmbar.cfg was written before it stopped.
+struct PlanWritten {
+    WriteResult result;
+    bool settingsSaved = false;
+};
+
 // Writes the planned files in order and stops at the first one that cannot be written.
-WriteResult writePlannedFiles(const std::vector<OutputFile>& plan);
+PlanWritten writePlannedFiles(const std::vector<OutputFile>& plan);
 
 // The heal-pet delay is a number of milliseconds; only whether it is zero matters ("0.0" is,
 // "-5" is not). nullopt when it is no number at all.

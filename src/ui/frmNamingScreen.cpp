@@ -454,9 +454,10 @@ void frmNamingScreen::createFiles() {
         m_options->applyTo(settings, selection);
     }
     const ParentWindowScope messagesBelongHere(m_dialogs, this);
-    if (runCreateFiles(CreateSnapshot(settings, selection), m_dialogs)) {
+    if (runCreateFiles(CreateSnapshot(settings, selection), m_dialogs).settingsSaved) {
         // glimmbar.cfg now holds the profession, the remembered names and the Options values
-        // of this run; the one settings record follows it.
+        // of this run, even when a later file could not be written; the one settings record
+        // follows it.
         m_settings = settings;
     }
 }

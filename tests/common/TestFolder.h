@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,16 @@ inline QStringList dataLines(const QString& path) {
     return file.open(QIODevice::ReadOnly | QIODevice::Text)
                ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
                : QStringList();
+}
+
+// A text as test data writes it: {n} is the character with code n (a colour code is {16}{13}),
+// {LF} a line break.
+inline QString unescaped(QString text) {
+    static const QRegularExpression escape(QStringLiteral("\\{(\\d+)\\}"));
+    for (QRegularExpressionMatch m; (m = escape.match(text)).hasMatch();) {
+        text.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt()));
+    }
+    return text.replace(QLatin1String("{LF}"), QLatin1String("\n"));
 }
 
 // Every file below a folder with its bytes, keyed by its path inside the folder: what a run

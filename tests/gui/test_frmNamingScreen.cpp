@@ -34,15 +34,6 @@ void key(int key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
     }
 }
 
-// A name as written in the test data: {n} is the character with code n.
-QString unescaped(QString name) {
-    static const QRegularExpression escape(QStringLiteral("\\{(\\d+)\\}"));
-    for (QRegularExpressionMatch m; (m = escape.match(name)).hasMatch();) {
-        name.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt()));
-    }
-    return name;
-}
-
 // One key of the editing cases, on the focused box.
 void press(QLineEdit* box, const QString& step) {
     static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
@@ -67,6 +58,16 @@ void press(QLineEdit* box, const QString& step) {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
+}
+
+// The shown top-level window of that name, or nullptr.
+QWidget* shownWindow(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 // The naming window as the player meets it, in a fresh working folder whose glimmbar.cfg is a
@@ -308,18 +309,78 @@ private slots:
                                            {"cmdCalculate", "frmCalculate"}};
         for (auto it = opens.begin(); it != opens.end(); ++it) {
             open.click(it.key());
-            QWidget* opened = nullptr;
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                opened = window->objectName() == it.value() ? window : opened;
-            }
+            QWidget* opened = shownWindow(it.value());
             QVERIFY2(opened != nullptr, qPrintable(it.value()));
-            QVERIFY2(opened->isVisible(), qPrintable(it.value()));
             const QPoint offset =
                 opened->frameGeometry().center() - open.window->frameGeometry().center();
             // A few pixels off at most: a window's final size is known only once it shows.
             QVERIFY2(offset.manhattanLength() <= 8, qPrintable(it.value()));
             QVERIFY(!opened->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         }
+    }
+
+    // Every colour button's code goes into the scripts byte for byte. Dark Blue's code ends in
+    // the character 13, a carriage return, which is part of the code and no line break.
+    void everyColourButtonReachesTheScripts_data() {
+        QTest::addColumn<int>("number");
+        const QList<QPair<const char*, int>> buttons = {
+            {"LightBlue", 1}, {"Green", 8}, {"DarkBlue", 13}, {"DarkGreen", 6},
+            {"Tan", 17},      {"Grey", 25}, {"Black", 11},    {"White", 15},
+            {"Yellow", 16},   {"Red", 24},  {"Teal", 22},     {"Pink", 9}};
+        for (const auto& [colour, number] : buttons) {
+            QTest::newRow(colour) << number;
+        }
+    }
+    void everyColourButtonReachesTheScripts() {
+        QFETCH(int, number);
+        OpenWindow open;
+        open.typeInto("Attack", "Blaze");
+        open.click("PutIn" + QString(QTest::currentDataTag()));
+        open.typeInto("Attack", "Fire");
+        open.click("chkRememberAttack");
+        open.click("cmdCreateFile");
+        QTRY_COMPARE(open.dialogs.messages.size(), 1);
+        QCOMPARE(open.dialogs.messages[0].title, QString("Glimmbar has created your files!"));
+        const QByteArray name = "Blaze\x10" + QByteArray(1, char(number)) + "Fire";
+        QCOMPARE(open.folder.read("game/scripts/petattack"), "/pet \"" + name + "\" attack\r\n");
+        QCOMPARE(open.folder.read(kSettingsFileName).split('\n').mid(5, 2).join('\n'),
+                 "1\r\n" + name + "\r");
+    }
+
+    // A name remembered with the Dark Blue code comes back whole at the next start and is
+    // written again as it was.
+    void aRememberedDarkBlueNameComesBackWhole() {
+        OpenWindow open({{6, "1"}, {7, "Blaze\x10\x0d"}});
+        QCOMPARE(open.box("Attack")->text(), "Blaze" + codes({13}));
+        open.click("cmdCreateFile");
+        QTRY_COMPARE(open.dialogs.messages.size(), 1);
+        QCOMPARE(open.dialogs.messages[0].title, QString("Glimmbar has created your files!"));
+        QCOMPARE(open.folder.read("game/scripts/petstop"), "/pet \"Blaze\x10\x0d\" behind\r\n");
+        QVERIFY(open.folder.read(kSettingsFileName).contains("\r\nBlaze\x10\x0d\r\n"));
+    }
+
+    // Create Files that stops after saving glimmbar.cfg leaves the window with what the file
+    // holds: the Options window's unsaved script name, stored by the run, is what it shows when
+    // opened again after Cancel, and what the next run writes.
+    void aRunThatStopsAfterTheSettingsKeepsThem() {
+        OpenWindow open;
+        open.folder.write("game/scripts/glimmbar/inside", {});
+        open.typeInto("Attack", "Blaze");
+        open.click("cmdMiscButton");
+        QWidget* options = shownWindow("frmOptions");
+        QVERIFY(options != nullptr);
+        options->findChild<QLineEdit*>("txtNaming")->setText("mynames");
+        open.click("cmdCreateFile");
+        QTRY_COMPARE(open.dialogs.messages.size(), 1);
+        QVERIFY(open.dialogs.messages[0].text.startsWith("Glimmbar could not write the file"));
+        QVERIFY(open.folder.exists("game/scripts/mynames"));
+        QTest::mouseClick(options->findChild<QWidget*>("cmdCancel"), Qt::LeftButton);
+        QTRY_VERIFY(shownWindow("frmOptions") == nullptr);
+        open.click("cmdMiscButton");
+        options = shownWindow("frmOptions");
+        QVERIFY(options != nullptr);
+        QCOMPARE(options->findChild<QLineEdit*>("txtNaming")->text(), QString("mynames"));
+        QCOMPARE(open.window->namingSnapshot().Naming, QString("mynames"));
     }
 
     // Create Files (Alt+C) writes the scripts and remembers the ticked names, a 40,000-character
