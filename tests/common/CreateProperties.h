@@ -1,0 +1,187 @@
+// Two properties of Create Files over everything a player can type, checked by a fuzz target and
+// by a seeded test run:
+// - a pet name of Windows-1252 letters, punctuation, blanks and the twelve colour codes in any
+//   order, long enough for the game's name filter, passes every check and comes out byte for
+//   byte in every file that holds it, and back whole from glimmbar.cfg;
+// - a script name the checks accept is one Windows makes a file under, with that exact name.
+// Each builds its texts from arbitrary bytes and returns what failed, or an empty string.
+#pragma once
+
+#include "RecordingSink.h"
+
+#include "model/FileLayer.h"
+#include "model/PetRoles.h"
+#include "model/Settings.h"
+#include "scriptgen/CreateChecks.h"
+#include "scriptgen/CreateCommand.h"
+
+#include <QByteArrayView>
+#include <QDir>
+#include <QFile>
+
+namespace create_properties {
+
+using namespace glimmbar;
+
+// The second character of each colour code, as the game numbers its colours.
+inline constexpr std::array<char, 12> kColourNumbers = {1, 6, 8, 9, 11, 13, 15, 16, 17, 22, 24, 25};
+
+// A character a player can type, with its byte in the files: the printable ASCII and Latin-1
+// ranges, where the byte is the character's code, and some of the code page's own 0x80 to 0x9F.
+struct Typed {
+    QChar character;
+    char byte;
+};
+inline Typed typedCharacter(unsigned char pick) {
+    static constexpr std::array<std::pair<char16_t, unsigned char>, 6> kHighOnes = {
+        {{u'€', 0x80}, {u'…', 0x85}, {u'Š', 0x8A}, {u'“', 0x93}, {u'™', 0x99}, {u'œ', 0x9C}}};
+    if (pick >= 0x20 && pick != 0x7F && (pick < 0x80 || pick >= 0xA0)) {
+        return {QChar(pick), static_cast<char>(pick)};
+    }
+    const auto& [character, byte] = kHighOnes[pick % kHighOnes.size()];
+    return {QChar(character), static_cast<char>(byte)};
+}
+
+// The game's folder the runs write into, below the working folder.
+inline const QString kScriptsDir = QStringLiteral("game\\scripts\\");
+inline void makeGameFolder() {
+    QDir().mkpath(QStringLiteral("game/scripts"));
+    QDir().mkpath(QStringLiteral("game/cd_image/text/help"));
+}
+
+inline QByteArray fileBytes(const QString& gamePath) {
+    QFile file(nativePath(gamePath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first byte picks the profession; every further byte is a typed character, or, when it is
+// below 24, a colour code (two bytes of those pick the same one). Every pet of the profession
+// gets the name and remembers it.
+inline QString petNameFails(QByteArrayView input) {
+    if (input.isEmpty()) {
+        return {};
+    }
+    const auto profession = static_cast<Profession>(static_cast<unsigned char>(input[0]) % 3);
+    QString name;
+    QByteArray bytes;
+    int counted = 0;
+    for (const char c : input.sliced(1)) {
+        const auto pick = static_cast<unsigned char>(c);
+        if (pick < 2 * kColourNumbers.size()) {
+            const char number = kColourNumbers[pick % kColourNumbers.size()];
+            name += QChar(16);
+            name += QChar(number);
+            bytes += QByteArray(1, 16) + number;
+        } else {
+            const Typed typed = typedCharacter(pick);
+            name += typed.character;
+            bytes += typed.byte;
+            ++counted;
+        }
+    }
+    if (counted < 4) {
+        return {}; // the name filter's refusal is not this property's business
+    }
+    Settings settings = Settings::defaults();
+    settings.ScriptsDirName = kScriptsDir;
+    settings.LastModeUsedMEC = QStringList{"MP", "Engineer", "Bureaucrat"}[int(profession)];
+    for (const PetRole role : professionRoles(profession)) {
+        settings.petName(role) = name;
+        settings.remembers(role) = true;
+    }
+    PetSelection selection;
+    selection.include.assign(selection.include.size(), true);
+    const CreateSnapshot snapshot(settings, selection);
+    RecordingSink sink;
+    const CreateResult result = runCreateFiles(snapshot, sink);
+    if (!result.created) {
+        return QStringLiteral("refused: ") + sink.messages.value(0).text;
+    }
+    for (const OutputFile& file : planCreateFiles(snapshot)) {
+        const QByteArray written = fileBytes(file.gamePath);
+        for (const PlacedText& placed : file.texts) {
+            const bool isName = placed.field.role().has_value();
+            const QByteArray stands =
+                file.kind == TextFile::Settings ? "\r\n" + bytes + "\r\n" : '"' + bytes + '"';
+            if (isName && !written.contains(stands)) {
+                return file.gamePath + QStringLiteral(" does not hold the name byte for byte");
+            }
+        }
+    }
+    Settings loaded = Settings::defaults();
+    LoadSettings(loaded);
+    for (const PetRole role : professionRoles(profession)) {
+        if (loaded.petName(role) != name) {
+            return QStringLiteral("glimmbar.cfg gives back ") + loaded.petName(role);
+        }
+    }
+    return {};
+}
+
+// What Windows does with a file name: it drops blanks and dots from the end, refuses its
+// reserved characters and control characters, and keeps device names (with any extension) for
+// the devices. The name it stores, or an empty string when it makes no such file.
+inline QString windowsStoredName(const QString& name) {
+    QString stored = name;
+    while (stored.endsWith(u' ') || stored.endsWith(u'.')) {
+        stored.chop(1);
+    }
+    for (const QChar c : stored) {
+        if (c.unicode() < 32 || QStringView(u"<>:\"/\\|?*").contains(c)) {
+            return {};
+        }
+    }
+    QString device = stored.section(u'.', 0, 0).toUpper();
+    while (device.endsWith(u' ')) {
+        device.chop(1);
+    }
+    static const QStringList kDevices = [] {
+        QStringList devices = {"CON", "PRN", "AUX", "NUL"};
+        for (const QString digit : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "¹", "²", "³"}) {
+            devices << "COM" + digit << "LPT" + digit;
+        }
+        return devices;
+    }();
+    return kDevices.contains(device) ? QString() : stored;
+}
+
+// The bytes make the attack script's name, from typed characters and the dots, blanks,
+// backslashes and device names Windows treats apart.
+inline QString scriptNameFails(QByteArrayView input) {
+    static const QStringList kPieces = {".", " ", "\\", "con", "COM", "lpt", "¹", ":", "/"};
+    QString scriptName;
+    for (const char c : input) {
+        const auto pick = static_cast<unsigned char>(c);
+        scriptName += pick < 2 * kPieces.size() ? kPieces[pick % kPieces.size()]
+                                                : QString(typedCharacter(pick).character);
+    }
+    Settings settings = Settings::defaults();
+    settings.ScriptsDirName = kScriptsDir;
+    settings.petName(PetRole::Attack) = QStringLiteral("Zapper");
+    settings.Attack = scriptName;
+    PetSelection selection;
+    selection.include.assign(selection.include.size(), true);
+    const CreateSnapshot snapshot(settings, selection);
+    RecordingSink sink;
+    if (!checkCreateFiles(snapshot, planCreateFiles(snapshot), sink)) {
+        return {};
+    }
+    if (windowsStoredName(scriptName) != scriptName) {
+        return QStringLiteral("accepted \"%1\", which Windows stores as \"%2\"")
+            .arg(scriptName, windowsStoredName(scriptName));
+    }
+#ifdef Q_OS_WIN
+    // On Windows (and under Wine) the file system itself answers.
+    QDir here(QStringLiteral("names"));
+    here.removeRecursively();
+    QDir().mkpath(here.path());
+    QFile made(here.filePath(scriptName));
+    if (!made.open(QIODevice::WriteOnly) ||
+        (made.close(), here.entryList(QDir::Files)) != QStringList{scriptName}) {
+        return QStringLiteral("Windows does not make \"%1\" under that name").arg(scriptName);
+    }
+#endif
+    return {};
+}
+
+} // namespace create_properties
