@@ -1,5 +1,7 @@
 #include "PetRoles.h"
 
+#include "Settings.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -315,6 +317,50 @@ static_assert([] {
 }());
 
 } // namespace
+
+QString professionText(Profession profession) {
+    switch (profession) {
+    case Profession::MP:
+        return QStringLiteral("MP");
+    case Profession::Engineer:
+        return QStringLiteral("Engineer");
+    case Profession::Bureaucrat:
+        return QStringLiteral("Bureaucrat");
+    }
+    return {};
+}
+
+std::optional<Profession> professionFromText(const QString& text) {
+    for (const Profession p : {Profession::MP, Profession::Engineer, Profession::Bureaucrat}) {
+        if (text == professionText(p)) {
+            return p;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* roleKey(PetRole role) {
+    return roleRow(role).key;
+}
+
+Profession roleProfession(PetRole role) {
+    return roleRow(role).profession;
+}
+
+std::span<const PetRole> professionRoles(Profession profession) {
+    static const auto byProfession = [] {
+        std::array<std::vector<PetRole>, 3> roles;
+        for (const PetRoleRow& row : petRoles()) {
+            roles.at(static_cast<std::size_t>(row.profession)).push_back(row.role);
+        }
+        return roles;
+    }();
+    return byProfession.at(static_cast<std::size_t>(profession));
+}
+
+TextField PetRoleRow::nameField() const {
+    return TextField::petName(role);
+}
 
 std::span<const PetRoleRow> petRoles() {
     return kRoles;

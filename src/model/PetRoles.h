@@ -1,17 +1,52 @@
-// The six pet roles, one row each: everything that differs from one role to the next. The
-// catalogue, the settings file, the Create Files checks, the script writer, the calculator and
-// the naming, Options and calculator windows all read these rows, so a new role is a new row
-// (with its picture and its calculator table).
+// The three pet professions, their six pet roles, and the roles' table: one row each, with
+// everything that differs from one role to the next. The catalogue, the settings file, the
+// Create Files checks, the script writer, the calculator and the naming, Options and calculator
+// windows all read these rows, so a new role is a new row (with its picture and its calculator
+// table).
 #pragma once
 
 #include "calculator/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
-#include "model/PetCatalogue.h"
-#include "model/Settings.h"
 
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace glimmbar {
+
+// The settings record (Settings.h) keeps a name for each role, so it includes this header; the
+// rows point at its fields, which needs only these declarations.
+struct Settings;
+class TextField;
+
+enum class Profession { MP, Engineer, Bureaucrat };
+
+// "MP", "Engineer" or "Bureaucrat": the text the settings file stores.
+QString professionText(Profession profession);
+// Exact, case-sensitive match of a stored text; nullopt for anything else.
+std::optional<Profession> professionFromText(const QString& text);
+
+// In role order, which is also the order of the roles' lines in glimmbar.cfg and of their types
+// in petselect.cfg: a new role goes last (before Count), so players' files keep their meaning.
+// Each role's facts are its row in PetRoles.cpp.
+enum class PetRole { Attack, Heal, Mezz, Engy, Mechdog, Crat, Count };
+
+inline constexpr std::size_t kRoleCount = static_cast<std::size_t>(PetRole::Count);
+inline constexpr std::array<PetRole, kRoleCount> kAllRoles = [] {
+    std::array<PetRole, kRoleCount> all{};
+    for (std::size_t i = 0; i < kRoleCount; ++i) {
+        all.at(i) = static_cast<PetRole>(i);
+    }
+    return all;
+}();
+
+// The role key: "attack", "heal", "mezz", "engy", "mechdog", "crat".
+const char* roleKey(PetRole role);
+Profession roleProfession(PetRole role);
+std::span<const PetRole> professionRoles(Profession profession);
 
 // One pet type of a role: the caption the Options window shows and, where the game spells the
 // type otherwise ("Biazu the Vile", "Ignatus Mind-Clouder"), the game's spelling.
@@ -93,7 +128,7 @@ struct PetRoleRow {
     bool builtInShell;
 
     // The role's pet name in the settings record.
-    TextField nameField() const { return TextField::petName(role); }
+    TextField nameField() const;
 };
 
 // In role order (kAllRoles).
