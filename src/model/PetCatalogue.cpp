@@ -12,7 +12,7 @@ const std::vector<PetType>& catalogue() {
     static const auto types = [] {
         std::vector<PetType> all;
         for (const PetRoleRow& row : petRoles()) {
-            for (const PetTypeNames& names : row.types) {
+            for (const PetTypeNames& names : row.options.types) {
                 all.push_back(PetType{names.caption, names.gameSpelling, row.role});
             }
         }
@@ -30,7 +30,7 @@ const std::vector<ToggleGroup>& toggleTable() {
         std::vector<ToggleGroup> all;
         for (const PetRoleRow& row : petRoles()) {
             const int first = firstIndexOf(row.role);
-            for (const RoleToggle& t : row.toggles) {
+            for (const RoleToggle& t : row.options.toggles) {
                 all.push_back({t.buttonName, t.caption, row.role, first + t.firstRow, t.rowCount,
                                first + t.decidingRow});
             }
