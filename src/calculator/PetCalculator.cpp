@@ -33,11 +33,11 @@ const std::array<CalcCategory, kCalcPetTypes.size()>& categories() {
         for (std::size_t i = 0; i < made.size(); ++i) {
             const CalcPetType type = kCalcPetTypes.at(i);
             const PetRoleRow& role = roleOfCategory(type);
-            const QString skill = QString::fromLatin1(role.nanoSkill);
+            const QString skill = QString::fromLatin1(role.calculator.nanoSkill);
             made.at(i) = {QString::fromUtf16(kPetTableFiles.at(i)), skill,
                           QStringLiteral("This nano requires ") + initials(skill),
-                          role.builtInShell ? QStringLiteral("create the shell, and ")
-                                            : QStringLiteral("summon, and ")};
+                          role.calculator.builtInShell ? QStringLiteral("create the shell, and ")
+                                                       : QStringLiteral("summon, and ")};
         }
         return made;
     }();

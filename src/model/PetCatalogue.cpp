@@ -1,7 +1,5 @@
 #include "PetCatalogue.h"
 
-#include "PetRoles.h"
-
 #include <algorithm>
 #include <vector>
 
@@ -14,7 +12,7 @@ const std::vector<PetType>& catalogue() {
     static const auto types = [] {
         std::vector<PetType> all;
         for (const PetRoleRow& row : petRoles()) {
-            for (const PetTypeNames& names : row.types) {
+            for (const PetTypeNames& names : row.options.types) {
                 all.push_back(PetType{names.caption, names.gameSpelling, row.role});
             }
         }
@@ -32,7 +30,7 @@ const std::vector<ToggleGroup>& toggleTable() {
         std::vector<ToggleGroup> all;
         for (const PetRoleRow& row : petRoles()) {
             const int first = firstIndexOf(row.role);
-            for (const RoleToggle& t : row.toggles) {
+            for (const RoleToggle& t : row.options.toggles) {
                 all.push_back({t.buttonName, t.caption, row.role, first + t.firstRow, t.rowCount,
                                first + t.decidingRow});
             }
@@ -43,46 +41,6 @@ const std::vector<ToggleGroup>& toggleTable() {
 }
 
 } // namespace
-
-QString professionText(Profession profession) {
-    switch (profession) {
-    case Profession::MP:
-        return QStringLiteral("MP");
-    case Profession::Engineer:
-        return QStringLiteral("Engineer");
-    case Profession::Bureaucrat:
-        return QStringLiteral("Bureaucrat");
-    }
-    return {};
-}
-
-std::optional<Profession> professionFromText(const QString& text) {
-    for (const Profession p : {Profession::MP, Profession::Engineer, Profession::Bureaucrat}) {
-        if (text == professionText(p)) {
-            return p;
-        }
-    }
-    return std::nullopt;
-}
-
-const char* roleKey(PetRole role) {
-    return roleRow(role).key;
-}
-
-Profession roleProfession(PetRole role) {
-    return roleRow(role).profession;
-}
-
-std::span<const PetRole> professionRoles(Profession profession) {
-    static const auto byProfession = [] {
-        std::array<std::vector<PetRole>, 3> roles;
-        for (const PetRoleRow& row : petRoles()) {
-            roles.at(static_cast<std::size_t>(row.profession)).push_back(row.role);
-        }
-        return roles;
-    }();
-    return byProfession.at(static_cast<std::size_t>(profession));
-}
 
 std::span<const PetType> petTypes() {
     return catalogue();

@@ -1,43 +1,17 @@
-// The fixed catalogue of the 56 summonable pet types Glimmbar knows, the six pet roles of the
-// three pet professions, and the sixteen toggle groups of the Options window. The facts of
-// each role live in its row (PetRoles.h); this is the catalogue as those rows make it.
+// The fixed catalogue of the 56 summonable pet types Glimmbar knows, and the sixteen toggle
+// groups of the Options window. The professions, the pet roles and the facts of each role live
+// in the roles' rows (PetRoles.h); this is the catalogue as those rows make it.
 #pragma once
+
+#include "PetRoles.h"
 
 #include <QString>
 
-#include <array>
 #include <cstddef>
-#include <optional>
 #include <span>
 #include <vector>
 
 namespace glimmbar {
-
-enum class Profession { MP, Engineer, Bureaucrat };
-
-// "MP", "Engineer" or "Bureaucrat": the text the settings file stores.
-QString professionText(Profession profession);
-// Exact, case-sensitive match of a stored text; nullopt for anything else.
-std::optional<Profession> professionFromText(const QString& text);
-
-// In role order, which is also the order of the roles' lines in glimmbar.cfg and of their types
-// in petselect.cfg: a new role goes last (before Count), so players' files keep their meaning.
-// Each role's facts are its row in PetRoles.cpp.
-enum class PetRole { Attack, Heal, Mezz, Engy, Mechdog, Crat, Count };
-
-inline constexpr std::size_t kRoleCount = static_cast<std::size_t>(PetRole::Count);
-inline constexpr std::array<PetRole, kRoleCount> kAllRoles = [] {
-    std::array<PetRole, kRoleCount> all{};
-    for (std::size_t i = 0; i < kRoleCount; ++i) {
-        all.at(i) = static_cast<PetRole>(i);
-    }
-    return all;
-}();
-
-// The role key: "attack", "heal", "mezz", "engy", "mechdog", "crat".
-const char* roleKey(PetRole role);
-Profession roleProfession(PetRole role);
-std::span<const PetRole> professionRoles(Profession profession);
 
 struct PetType {
     const char* caption; // as the Options window shows it

@@ -1,5 +1,7 @@
 #include "PetRoles.h"
 
+#include "Settings.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -128,150 +130,113 @@ constexpr auto kMezzLinks = std::to_array<HelpLink>({
 });
 
 constexpr auto kRoles = std::to_array<PetRoleRow>({
-    {Attack,
-     "attack",
-     Profession::MP,
-     "Attack Pet",
-     "attackpet.png",
-     "Image2",
-     1,
-     "Attack",
-     "attack pet",
-     nullptr,
-     "your attack pet",
-     Attack,
-     &S::MPAttackAnnounce,
-     RoleScripts::CombatPet,
-     &S::Attack,
-     &S::Behind,
-     kAttackLinks,
-     OptionsPetTab::MP,
-     kAttackTypes,
-     kAttackToggles,
-     CalcPetType::MPAttack,
-     "Meta-Physicist &Attack Pet",
-     "Matter Creation",
-     false},
-    {Heal,
-     "heal",
-     Profession::MP,
-     "Heal Pet",
-     "healpet.png",
-     "Image1",
-     3,
-     "Heal",
-     "healpet",
-     nullptr,
-     "your heal pet",
-     Heal,
-     &S::MPHealAnnounce,
-     RoleScripts::HealPet,
-     &S::Heal,
-     &S::Healme,
-     kHealLinks,
-     OptionsPetTab::MP,
-     kHealTypes,
-     kHealToggles,
-     CalcPetType::Heal,
-     "Meta-Physicist &Heal Pet",
-     "Biological Metamorphosis",
-     false},
-    {Mezz,
-     "mezz",
-     Profession::MP,
-     "Mezz Pet",
-     "mezzpet.png",
-     "Image3",
-     5,
-     "Mezz",
-     "mezz pet",
-     nullptr,
-     "your mezz pet",
-     Mezz,
-     &S::MPMezzAnnounce,
-     RoleScripts::CombatPet,
-     &S::Mezz,
-     &S::MezzBehind,
-     kMezzLinks,
-     OptionsPetTab::MP,
-     kMezzTypes,
-     kMezzToggles,
-     CalcPetType::Mezz,
-     "Meta-Physicist &Mezz Pet",
-     "Matter Metamorphosis",
-     false},
-    {Engy,
-     "engy",
-     Profession::Engineer,
-     "Engineer Robot",
-     "engyrobot.png",
-     "Image5",
-     2,
-     "Engy",
-     "robot",
-     "You cannot make the control script files unless you have a name for your main robot!",
-     "your robot",
-     Engy,
-     &S::EngyAnnounce,
-     RoleScripts::AnnouncedAttack,
-     nullptr,
-     nullptr,
-     {},
-     OptionsPetTab::EngyCrat,
-     kEngyTypes,
-     kEngyToggles,
-     CalcPetType::Engy,
-     "&Engineer Pet",
-     "Matter Creation",
-     true},
-    {Mechdog,
-     "mechdog",
-     Profession::Engineer,
-     "Engineer Mechdog",
-     "mechdog.png",
-     "Image6",
-     4,
-     "Mechdog",
-     nullptr,
-     nullptr,
-     "your mech dog",
-     Engy,
-     nullptr,
-     RoleScripts::None,
-     nullptr,
-     nullptr,
-     {},
-     OptionsPetTab::EngyCrat,
-     kMechdogTypes,
-     kMechdogToggles,
-     CalcPetType::EngyDog,
-     "Engineer Mech&dog",
-     "Matter Creation",
-     true},
-    {Crat,
-     "crat",
-     Profession::Bureaucrat,
-     "Bureaucrat Droid",
-     "cratdroid.png",
-     "Image4",
-     3,
-     "Crat",
-     "droid",
-     "You cannot make the control script files unless you have a name for your droid!",
-     "your droid",
-     Crat,
-     &S::CratAnnounce,
-     RoleScripts::AnnouncedAttack,
-     nullptr,
-     nullptr,
-     {},
-     OptionsPetTab::EngyCrat,
-     kCratTypes,
-     kCratToggles,
-     CalcPetType::Crat,
-     "&Bureaucrat Pet",
-     "Matter Creation",
-     true},
+    {.role = Attack,
+     .key = "attack",
+     .profession = Profession::MP,
+     .naming = {.caption = "Attack Pet",
+                .picture = "attackpet.png",
+                .pictureName = "Image2",
+                .line = 1,
+                .fieldStem = "Attack"},
+     .nameCheck = {.lengthLabel = "attack pet", .refusalWords = "your attack pet"},
+     .scripts = {.announcement = &S::MPAttackAnnounce,
+                 .kind = RoleScripts::CombatPet,
+                 .commandScript = &S::Attack,
+                 .secondScript = &S::Behind,
+                 .helpLinks = kAttackLinks},
+     .options = {.tab = OptionsPetTab::MP, .types = kAttackTypes, .toggles = kAttackToggles},
+     .calculator = {.category = CalcPetType::MPAttack,
+                    .caption = "Meta-Physicist &Attack Pet",
+                    .nanoSkill = "Matter Creation"}},
+    {.role = Heal,
+     .key = "heal",
+     .profession = Profession::MP,
+     .naming = {.caption = "Heal Pet",
+                .picture = "healpet.png",
+                .pictureName = "Image1",
+                .line = 3,
+                .fieldStem = "Heal"},
+     .nameCheck = {.lengthLabel = "healpet", .refusalWords = "your heal pet"},
+     .scripts = {.announcement = &S::MPHealAnnounce,
+                 .kind = RoleScripts::HealPet,
+                 .commandScript = &S::Heal,
+                 .secondScript = &S::Healme,
+                 .helpLinks = kHealLinks},
+     .options = {.tab = OptionsPetTab::MP, .types = kHealTypes, .toggles = kHealToggles},
+     .calculator = {.category = CalcPetType::Heal,
+                    .caption = "Meta-Physicist &Heal Pet",
+                    .nanoSkill = "Biological Metamorphosis"}},
+    {.role = Mezz,
+     .key = "mezz",
+     .profession = Profession::MP,
+     .naming = {.caption = "Mezz Pet",
+                .picture = "mezzpet.png",
+                .pictureName = "Image3",
+                .line = 5,
+                .fieldStem = "Mezz"},
+     .nameCheck = {.lengthLabel = "mezz pet", .refusalWords = "your mezz pet"},
+     .scripts = {.announcement = &S::MPMezzAnnounce,
+                 .kind = RoleScripts::CombatPet,
+                 .commandScript = &S::Mezz,
+                 .secondScript = &S::MezzBehind,
+                 .helpLinks = kMezzLinks},
+     .options = {.tab = OptionsPetTab::MP, .types = kMezzTypes, .toggles = kMezzToggles},
+     .calculator = {.category = CalcPetType::Mezz,
+                    .caption = "Meta-Physicist &Mezz Pet",
+                    .nanoSkill = "Matter Metamorphosis"}},
+    {.role = Engy,
+     .key = "engy",
+     .profession = Profession::Engineer,
+     .naming = {.caption = "Engineer Robot",
+                .picture = "engyrobot.png",
+                .pictureName = "Image5",
+                .line = 2,
+                .fieldStem = "Engy"},
+     .nameCheck = {.lengthLabel = "robot",
+                   .missingText = "You cannot make the control script files unless you have a "
+                                  "name for your main robot!",
+                   .refusalWords = "your robot"},
+     .scripts = {.announcement = &S::EngyAnnounce, .kind = RoleScripts::AnnouncedAttack},
+     .options = {.tab = OptionsPetTab::EngyCrat, .types = kEngyTypes, .toggles = kEngyToggles},
+     .calculator = {.category = CalcPetType::Engy,
+                    .caption = "&Engineer Pet",
+                    .nanoSkill = "Matter Creation",
+                    .builtInShell = true}},
+    {.role = Mechdog,
+     .key = "mechdog",
+     .profession = Profession::Engineer,
+     .naming = {.caption = "Engineer Mechdog",
+                .picture = "mechdog.png",
+                .pictureName = "Image6",
+                .line = 4,
+                .fieldStem = "Mechdog"},
+     .nameCheck = {.refusalWords = "your mech dog"},
+     .scripts = {.namedWith = Engy},
+     .options = {.tab = OptionsPetTab::EngyCrat,
+                 .types = kMechdogTypes,
+                 .toggles = kMechdogToggles},
+     .calculator = {.category = CalcPetType::EngyDog,
+                    .caption = "Engineer Mech&dog",
+                    .nanoSkill = "Matter Creation",
+                    .builtInShell = true}},
+    {.role = Crat,
+     .key = "crat",
+     .profession = Profession::Bureaucrat,
+     .naming = {.caption = "Bureaucrat Droid",
+                .picture = "cratdroid.png",
+                .pictureName = "Image4",
+                .line = 3,
+                .fieldStem = "Crat"},
+     .nameCheck = {.lengthLabel = "droid",
+                   .missingText = "You cannot make the control script files unless you have a "
+                                  "name for your droid!",
+                   .refusalWords = "your droid"},
+     .scripts = {.announcement = &S::CratAnnounce, .kind = RoleScripts::AnnouncedAttack},
+     .options = {.tab = OptionsPetTab::EngyCrat, .types = kCratTypes, .toggles = kCratToggles},
+     .calculator = {.category = CalcPetType::Crat,
+                    .caption = "&Bureaucrat Pet",
+                    .nanoSkill = "Matter Creation",
+                    .builtInShell = true}},
 });
 
 // roleRow() finds a role's row by the role's number, and the settings record keeps each role's
@@ -292,7 +257,7 @@ static_assert([] {
     for (std::size_t a = 0; a < kRoles.size(); ++a) {
         for (std::size_t b = a + 1; b < kRoles.size(); ++b) {
             if (kRoles.at(a).profession == kRoles.at(b).profession &&
-                kRoles.at(b).namingLine - kRoles.at(a).namingLine < 2) {
+                kRoles.at(b).naming.line - kRoles.at(a).naming.line < 2) {
                 return false;
             }
         }
@@ -305,7 +270,7 @@ static_assert([] {
     for (const CalcPetType category : kCalcPetTypes) {
         int roles = 0;
         for (const PetRoleRow& row : kRoles) {
-            roles += row.calculatorCategory == category ? 1 : 0;
+            roles += row.calculator.category == category ? 1 : 0;
         }
         if (roles != 1) {
             return false;
@@ -315,6 +280,50 @@ static_assert([] {
 }());
 
 } // namespace
+
+QString professionText(Profession profession) {
+    switch (profession) {
+    case Profession::MP:
+        return QStringLiteral("MP");
+    case Profession::Engineer:
+        return QStringLiteral("Engineer");
+    case Profession::Bureaucrat:
+        return QStringLiteral("Bureaucrat");
+    }
+    return {};
+}
+
+std::optional<Profession> professionFromText(const QString& text) {
+    for (const Profession p : {Profession::MP, Profession::Engineer, Profession::Bureaucrat}) {
+        if (text == professionText(p)) {
+            return p;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* roleKey(PetRole role) {
+    return roleRow(role).key;
+}
+
+Profession roleProfession(PetRole role) {
+    return roleRow(role).profession;
+}
+
+std::span<const PetRole> professionRoles(Profession profession) {
+    static const auto byProfession = [] {
+        std::array<std::vector<PetRole>, 3> roles;
+        for (const PetRoleRow& row : petRoles()) {
+            roles.at(static_cast<std::size_t>(row.profession)).push_back(row.role);
+        }
+        return roles;
+    }();
+    return byProfession.at(static_cast<std::size_t>(profession));
+}
+
+TextField PetRoleRow::nameField() const {
+    return TextField::petName(role);
+}
 
 std::span<const PetRoleRow> petRoles() {
     return kRoles;
@@ -327,7 +336,7 @@ const PetRoleRow& roleRow(PetRole role) {
 std::vector<PetRole> rolesOnOptionsTab(OptionsPetTab tab) {
     std::vector<PetRole> roles;
     for (const PetRoleRow& row : kRoles) {
-        if (row.optionsTab == tab) {
+        if (row.options.tab == tab) {
             roles.push_back(row.role);
         }
     }
@@ -335,12 +344,12 @@ std::vector<PetRole> rolesOnOptionsTab(OptionsPetTab tab) {
 }
 
 CalcPetType calculatorCategoryOf(Profession profession) {
-    return roleRow(professionRoles(profession).front()).calculatorCategory;
+    return roleRow(professionRoles(profession).front()).calculator.category;
 }
 
 const PetRoleRow& roleOfCategory(CalcPetType category) {
     return *std::find_if(kRoles.begin(), kRoles.end(), [category](const PetRoleRow& row) {
-        return row.calculatorCategory == category;
+        return row.calculator.category == category;
     });
 }
 

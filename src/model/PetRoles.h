@@ -1,17 +1,52 @@
-// The six pet roles, one row each: everything that differs from one role to the next. The
-// catalogue, the settings file, the Create Files checks, the script writer, the calculator and
-// the naming, Options and calculator windows all read these rows, so a new role is a new row
-// (with its picture and its calculator table).
+// The three pet professions, their six pet roles, and the roles' table: one row each, with
+// everything that differs from one role to the next. The catalogue, the settings file, the
+// Create Files checks, the script writer, the calculator and the naming, Options and calculator
+// windows all read these rows, so a new role is a new row (with its picture and its calculator
+// table).
 #pragma once
 
 #include "calculator/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
-#include "model/PetCatalogue.h"
-#include "model/Settings.h"
 
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace glimmbar {
+
+// The settings record (Settings.h) keeps a name for each role, so it includes this header; the
+// rows point at its fields, which needs only these declarations.
+struct Settings;
+class TextField;
+
+enum class Profession { MP, Engineer, Bureaucrat };
+
+// "MP", "Engineer" or "Bureaucrat": the text the settings file stores.
+QString professionText(Profession profession);
+// Exact, case-sensitive match of a stored text; nullopt for anything else.
+std::optional<Profession> professionFromText(const QString& text);
+
+// In role order, which is also the order of the roles' lines in glimmbar.cfg and of their types
+// in petselect.cfg: a new role goes last (before Count), so players' files keep their meaning.
+// Each role's facts are its row in PetRoles.cpp.
+enum class PetRole { Attack, Heal, Mezz, Engy, Mechdog, Crat, Count };
+
+inline constexpr std::size_t kRoleCount = static_cast<std::size_t>(PetRole::Count);
+inline constexpr std::array<PetRole, kRoleCount> kAllRoles = [] {
+    std::array<PetRole, kRoleCount> all{};
+    for (std::size_t i = 0; i < kRoleCount; ++i) {
+        all.at(i) = static_cast<PetRole>(i);
+    }
+    return all;
+}();
+
+// The role key: "attack", "heal", "mezz", "engy", "mechdog", "crat".
+const char* roleKey(PetRole role);
+Profession roleProfession(PetRole role);
+std::span<const PetRole> professionRoles(Profession profession);
 
 // One pet type of a role: the caption the Options window shows and, where the game spells the
 // type otherwise ("Biazu the Vile", "Ignatus Mind-Clouder"), the game's spelling.
@@ -47,53 +82,72 @@ enum class RoleScripts {
 
 enum class OptionsPetTab { MP, EngyCrat };
 
+// The groups of a row. A member with a default may be left out of a row that has no use for
+// it; the others every role has.
+
+// The naming window's row: its caption, its picture and the picture's name, the line it stands
+// on (1 at the top; rows of different professions share lines, and the rows of one profession
+// are two lines apart), and the stem of the names of its boxes ("Attack": txtAttackPetName and
+// chkRememberAttack). The picture names ("Image2") are the window's oldest names and follow no
+// rule, so this row is the one place they can live.
+struct NamingRow {
+    const char* caption;
+    const char* picture; // in resources/glimmbar.qrc
+    const char* pictureName;
+    int line;
+    const char* fieldStem;
+};
+
+// The name checks of Create Files. With no label the name is not checked at all; with no
+// missing text it may be left empty (a profession whose roles all may be left empty needs at
+// least one of them named).
+struct NameCheck {
+    const char* lengthLabel = nullptr; // "attack pet", as the too-short message says it
+    const char* missingText = nullptr;
+    const char* refusalWords; // "your attack pet"
+};
+
+// The scripts the role's name goes into.
+struct ScriptsRow {
+    // The naming script renames the role's pets when this other role's name is typed (the
+    // mech dogs go with the robot); with none, when the role's own name is.
+    std::optional<PetRole> namedWith = std::nullopt;
+    QString Settings::*announcement = nullptr;
+    RoleScripts kind = RoleScripts::None;
+    QString Settings::*commandScript = nullptr; // CombatPet: attack or mezz; HealPet: heal
+    QString Settings::*secondScript = nullptr;  // CombatPet: behind/follow; HealPet: heal-me
+    std::span<const HelpLink> helpLinks = {};
+};
+
+// The Options window's column: its tab, its types from the top down, its toggle buttons.
+struct OptionsColumn {
+    OptionsPetTab tab;
+    std::span<const PetTypeNames> types;
+    std::span<const RoleToggle> toggles;
+};
+
+// The calculator's category, the caption of its choice (with its access key), the nano skill
+// its pets need, and whether they are built in a shell the player creates first (robots, mech
+// dogs and droids) rather than summoned.
+struct CalculatorChoice {
+    CalcPetType category;
+    const char* caption;
+    const char* nanoSkill;
+    bool builtInShell = false;
+};
+
 struct PetRoleRow {
     PetRole role;
     const char* key; // "attack": the word the naming window and its tests use
     Profession profession;
-
-    // The naming window's row: its caption, its picture and the picture's name, the line it
-    // stands on (1 at the top; rows of different professions share lines, and the rows of one
-    // profession are two lines apart), and the stem of the names of its boxes ("Attack":
-    // txtAttackPetName and chkRememberAttack). The picture names ("Image2") are the window's oldest
-    // names and follow no rule, so this row is the one place they can live.
-    const char* namingCaption;
-    const char* picture;
-    const char* pictureName;
-    int namingLine;
-    const char* fieldStem;
-
-    // The name checks of Create Files. With no label the name is not checked at all; with no
-    // missing text it may be left empty (a profession whose roles all may be left empty needs
-    // at least one of them named).
-    const char* lengthLabel; // "attack pet", as the too-short message says it
-    const char* missingText;
-    const char* refusalWords; // "your attack pet"
-
-    // The naming script renames the role's pets when this role's name is typed (the mech dogs
-    // go with the robot).
-    PetRole namedWith;
-    QString Settings::*announcement; // nullptr: the role has none
-    RoleScripts scripts;
-    QString Settings::*commandScript; // CombatPet: attack or mezz; HealPet: heal
-    QString Settings::*secondScript;  // CombatPet: behind/follow; HealPet: heal-me
-    std::span<const HelpLink> helpLinks;
-
-    // The Options window's column.
-    OptionsPetTab optionsTab;
-    std::span<const PetTypeNames> types;
-    std::span<const RoleToggle> toggles;
-
-    // The calculator's category, the caption of its choice (with its access key), the nano
-    // skill its pets need, and whether they are built in a shell the player creates first
-    // (robots, mech dogs and droids) rather than summoned.
-    CalcPetType calculatorCategory;
-    const char* calculatorCaption;
-    const char* nanoSkill;
-    bool builtInShell;
+    NamingRow naming;
+    NameCheck nameCheck;
+    ScriptsRow scripts = {};
+    OptionsColumn options;
+    CalculatorChoice calculator;
 
     // The role's pet name in the settings record.
-    TextField nameField() const { return TextField::petName(role); }
+    TextField nameField() const;
 };
 
 // In role order (kAllRoles).

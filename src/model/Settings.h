@@ -5,7 +5,7 @@
 
 #include "FileLayer.h"
 #include "Messages.h"
-#include "PetCatalogue.h"
+#include "PetRoles.h"
 #include "PetSelection.h"
 
 #include <QString>

@@ -47,20 +47,20 @@ bool checkNames(Profession profession, const Settings& s, MessageSink& messages)
     bool passed = true;
     bool anyNamed = false;
     for (const PetRole role : professionRoles(profession)) {
-        const PetRoleRow& row = roleRow(role);
+        const NameCheck& check = roleRow(role).nameCheck;
         const QString& name = s.petName(role);
-        if (row.lengthLabel == nullptr) {
+        if (check.lengthLabel == nullptr) {
             continue;
         }
         if (name.isEmpty()) {
-            if (row.missingText != nullptr) {
-                refuse(messages, QLatin1String(row.missingText));
+            if (check.missingText != nullptr) {
+                refuse(messages, QLatin1String(check.missingText));
                 passed = false;
             }
             continue;
         }
         anyNamed = true;
-        passed = CheckPetNameLength(name, QLatin1String(row.lengthLabel), messages) && passed;
+        passed = CheckPetNameLength(name, QLatin1String(check.lengthLabel), messages) && passed;
     }
     if (passed && !anyNamed) {
         refuse(messages, QStringLiteral("You cannot make the control script files unless you "
@@ -86,7 +86,8 @@ TextWords wordsFor(const TextField& field) {
                 QStringLiteral("Change it ") + optionsTabWords(*box) + QLatin1Char('.')};
     }
     if (const std::optional<PetRole> role = field.role()) {
-        return {QStringLiteral("The name of ") + QLatin1String(roleRow(*role).refusalWords),
+        return {QStringLiteral("The name of ") +
+                    QLatin1String(roleRow(*role).nameCheck.refusalWords),
                 QStringLiteral("Change it in Glimmbar's main window.")};
     }
     return {QStringLiteral("The path of the game's scripts folder"), kWesternFolderAdvice};

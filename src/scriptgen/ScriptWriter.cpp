@@ -50,7 +50,7 @@ private:
 // Whether the naming script renames a role's pets. The Engineer's mech dogs go with the robot:
 // the robot name is the one the player must give, the mech-dog name may stay empty.
 bool namesRole(const Settings& s, PetRole role) {
-    return !s.petName(roleRow(role).namedWith).isEmpty();
+    return !s.petName(roleRow(role).scripts.namedWith.value_or(role)).isEmpty();
 }
 
 // ---- The naming script ----
@@ -97,7 +97,7 @@ const QString kGeneralAttackLine = QStringLiteral("/pet attack");
 // The heal and heal-me scripts share everything after heal-me's "/selectself".
 FileContent healScript(const Settings& s, const PetRoleRow& role) {
     FileContent c(s);
-    appendChatLine(c, role.nameField(), role.announcement);
+    appendChatLine(c, role.nameField(), role.scripts.announcement);
     if (!delayIsZero(c.text(&Settings::NewHealPetDelay, TextPlace::Delay)).value_or(true)) {
         // The heal pet steps back first, so the delay gives it time to get out of the fight.
         appendPositionLine(c, role.nameField());
@@ -136,7 +136,7 @@ FileContent helpFile(const Settings& s, Profession profession) {
                        "quick reference.#C20");
     std::vector<HelpLink> links = {namingLink(profession)};
     for (const PetRole role : professionRoles(profession)) {
-        const std::span<const HelpLink> roleLinks = roleRow(role).helpLinks;
+        const std::span<const HelpLink> roleLinks = roleRow(role).scripts.helpLinks;
         links.insert(links.end(), roleLinks.begin(), roleLinks.end());
     }
     c.append((links.size() > 1 ? QStringLiteral("Click on one of the lines below")
@@ -193,8 +193,8 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
     FileContent c(s);
     for (const PetRole role : professionRoles(profession)) {
         const PetRoleRow& row = roleRow(role);
-        if (row.scripts == RoleScripts::AnnouncedAttack) {
-            appendChatLine(c, row.nameField(), row.announcement);
+        if (row.scripts.kind == RoleScripts::AnnouncedAttack) {
+            appendChatLine(c, row.nameField(), row.scripts.announcement);
         }
     }
     c.append(kGeneralAttackLine);
@@ -205,20 +205,20 @@ void planFirstAttackScript(Plan& plan, const Settings& s, Profession profession)
 // pet mezzes what it is told to attack) and its behind/follow script.
 void planCombatPet(Plan& plan, const Settings& s, const PetRoleRow& role) {
     FileContent command(s);
-    appendChatLine(command, role.nameField(), role.announcement);
+    appendChatLine(command, role.nameField(), role.scripts.announcement);
     appendAttackLine(command, role.nameField());
-    plan.script(role.commandScript, command);
+    plan.script(role.scripts.commandScript, command);
     FileContent position(s);
     appendPositionLine(position, role.nameField());
-    plan.script(role.secondScript, position);
+    plan.script(role.scripts.secondScript, position);
 }
 
 void planHealPet(Plan& plan, const Settings& s, const PetRoleRow& role) {
     const FileContent heal = healScript(s, role);
-    plan.script(role.commandScript, heal);
+    plan.script(role.scripts.commandScript, heal);
     FileContent healMe = heal;
     healMe.prepend(QStringLiteral("/selectself"));
-    plan.script(role.secondScript, healMe);
+    plan.script(role.scripts.secondScript, healMe);
 }
 
 // The fighting pets' scripts first, then the healers'. Scripts of a role left unnamed are not
@@ -227,7 +227,7 @@ void planPetScripts(Plan& plan, const Settings& s, Profession profession) {
     for (const RoleScripts kind : {RoleScripts::CombatPet, RoleScripts::HealPet}) {
         for (const PetRole role : professionRoles(profession)) {
             const PetRoleRow& row = roleRow(role);
-            if (row.scripts != kind || s.petName(role).isEmpty()) {
+            if (row.scripts.kind != kind || s.petName(role).isEmpty()) {
                 continue;
             }
             kind == RoleScripts::CombatPet ? planCombatPet(plan, s, row)

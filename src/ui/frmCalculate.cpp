@@ -77,7 +77,7 @@ void frmCalculate::buildControls() {
     for (std::size_t i = 0; i < kCalcPetTypes.size(); ++i) {
         const CalcPetType type = kCalcPetTypes[i];
         options[i] =
-            new QRadioButton(QString::fromLatin1(roleOfCategory(type).calculatorCaption), this);
+            new QRadioButton(QString::fromLatin1(roleOfCategory(type).calculator.caption), this);
         options[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         m_categories->addButton(options[i], static_cast<int>(type));
     }

@@ -46,7 +46,7 @@ const QString kShowText = QStringLiteral("Click here to show buttons as text");
 int lineCount() {
     int lines = 0;
     for (const PetRoleRow& role : petRoles()) {
-        lines = std::max(lines, role.namingLine);
+        lines = std::max(lines, role.naming.line);
     }
     return lines;
 }
@@ -88,10 +88,10 @@ void sizeAlike(std::span<QPushButton* const> buttons, int minWidth) {
 
 // A role's name box and Remember box: txtAttackPetName, chkRememberAttack.
 QString nameBoxName(const PetRoleRow& role) {
-    return QStringLiteral("txt") + text(role.fieldStem) + QStringLiteral("PetName");
+    return QStringLiteral("txt") + text(role.naming.fieldStem) + QStringLiteral("PetName");
 }
 QString rememberBoxName(const PetRoleRow& role) {
-    return QStringLiteral("chkRemember") + text(role.fieldStem);
+    return QStringLiteral("chkRemember") + text(role.naming.fieldStem);
 }
 
 } // namespace
@@ -160,8 +160,9 @@ QGridLayout* frmNamingScreen::buildPetRows() {
     // The labels' column is as wide as the widest caption, shown or not.
     int labelWidth = 0;
     for (const PetRoleRow& role : petRoles()) {
-        labelWidth = std::max(
-            labelWidth, fontMetrics().size(Qt::TextShowMnemonic, text(role.namingCaption)).width());
+        labelWidth =
+            std::max(labelWidth,
+                     fontMetrics().size(Qt::TextShowMnemonic, text(role.naming.caption)).width());
     }
     m_petGrid->setColumnMinimumWidth(0, labelWidth);
     m_petGrid->setColumnMinimumWidth(1, kPictureSize);
@@ -173,7 +174,7 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
     QFont nameFont = font();
     nameFont.setPointSizeF(font().pointSizeF() * kNameBoxFontScale);
     RowControls& row = rowOf(role.role);
-    const QString caption = text(role.namingCaption);
+    const QString caption = text(role.naming.caption);
 
     row.name = new ColourNameBox(nameBoxName(role), caption, nameFont, this);
     connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
@@ -185,8 +186,8 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
     row.label->setMinimumHeight(boxHeight);
 
     row.picture = new QLabel(this);
-    row.picture->setObjectName(text(role.pictureName));
-    row.picture->setPixmap(picture(text(role.picture)));
+    row.picture->setObjectName(text(role.naming.pictureName));
+    row.picture->setPixmap(picture(text(role.naming.picture)));
     row.picture->setAlignment(Qt::AlignCenter);
     row.picture->setAccessibleName(caption);
     row.picture->setMinimumHeight(boxHeight);
@@ -197,7 +198,7 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
                                     QStringLiteral(" name"));
     row.remember->setMinimumHeight(boxHeight);
 
-    const int top = role.namingLine - 1;
+    const int top = role.naming.line - 1;
     m_petGrid->addWidget(row.label, top, 0, 2, 1, Qt::AlignTop);
     m_petGrid->addWidget(row.picture, top, 1, 2, 1, Qt::AlignTop);
     m_petGrid->addWidget(row.name, top, 2, 2, 1);

@@ -70,6 +70,19 @@ QWidget* shownWindow(const QString& name) {
     return nullptr;
 }
 
+// The pet roles as the naming window shows their rows (scriptgen/roles.txt): role key,
+// profession, the names of its boxes, its picture.
+QList<QStringList> roleRows() {
+    QList<QStringList> rows;
+    for (const QString& line :
+         dataLines(QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/roles.txt"))) {
+        if (!line.startsWith(QLatin1Char('#'))) {
+            rows << line.split(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
 // The naming window as the player meets it, in a fresh working folder whose glimmbar.cfg is a
 // first run's with some lines replaced (line 1 is the header) and whose stored scripts folder
 // is game/scripts, every pet type selected.
@@ -113,7 +126,8 @@ struct OpenWindow {
     // The pets whose name boxes show, top to bottom as the player sees them.
     QString shownBoxes() const {
         QMap<int, QString> shown;
-        for (const QString pet : {"Attack", "Heal", "Mezz", "Engy", "Mechdog", "Crat"}) {
+        for (const QStringList& role : roleRows()) {
+            const QString& pet = role[2];
             if (box(pet) != nullptr && box(pet)->isVisible()) {
                 shown.insert(box(pet)->mapTo(&*window, QPoint()).y(), pet);
             }
@@ -155,8 +169,9 @@ private slots:
         QCOMPARE(open.shownBoxes(), QString("Crat"));
         open.click("PutInTan");
         QCOMPARE(open.box("Crat")->text(), "Droid" + codes({17}));
-        for (const char* picture : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6"}) {
-            QCOMPARE(open.find<QLabel>(picture)->pixmap().size(), QSize(32, 32));
+        QCOMPARE(roleRows().size(), qsizetype(kRoleCount));
+        for (const QStringList& role : roleRows()) {
+            QCOMPARE(open.find<QLabel>(role[3])->pixmap().size(), QSize(32, 32));
         }
     }
 
@@ -170,18 +185,18 @@ private slots:
             rest << "PutIn" + QString(colour.name).remove(' ');
         }
         rest += {"cmdAboutButton", "cmdMiscButton", "cmdCalculate", "cmdCreateFile", "cmdExit"};
-        const QList<QPair<QString, QStringList>> professions = {
-            {"Option1", {"Attack", "Heal", "Mezz"}},
-            {"Option2", {"Engy", "Mechdog"}},
-            {"Option3", {"Crat"}}};
-        for (const auto& [option, pets] : professions) {
+        const QList<QPair<QString, QString>> professions = {
+            {"Option1", "MP"}, {"Option2", "Engineer"}, {"Option3", "Bureaucrat"}};
+        for (const auto& [option, profession] : professions) {
             open.find<QAbstractButton>(option)->setChecked(true);
             QStringList expected;
-            for (const QString& pet : pets) {
-                expected += {"txt" + pet + "PetName", "chkRemember" + pet};
+            for (const QStringList& role : roleRows()) {
+                if (role[1] == profession) {
+                    expected += {"txt" + role[2] + "PetName", "chkRemember" + role[2]};
+                }
             }
             expected << option << rest << expected.first();
-            open.box(pets.first())->setFocus();
+            open.find(expected.first())->setFocus();
             QStringList visited = {QApplication::focusWidget()->objectName()};
             while (visited.size() < expected.size()) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
