@@ -19,7 +19,7 @@ QString fileWords(TextFile file) {
     return {};
 }
 
-QString misfitInLine(const QString& text) {
+std::optional<QString> misfitInLine(const QString& text) {
     if (const QChar c = firstUnencodable(text); !c.isNull()) {
         // A character beyond the first 65536 is two QChars; the player should see it whole.
         const qsizetype at = text.indexOf(c);
@@ -30,7 +30,7 @@ QString misfitInLine(const QString& text) {
         outsideCodes.contains(QLatin1Char('\n')) || outsideCodes.contains(QLatin1Char('\r'))) {
         return QStringLiteral("a line break");
     }
-    return {};
+    return std::nullopt;
 }
 
 QString cannotHoldSentence(const QString& subject, const QString& misfit, TextFile file) {

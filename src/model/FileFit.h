@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace glimmbar {
 
 // The files a typed text can go into.
@@ -18,9 +20,9 @@ enum class TextFile { Settings, Script, HelpFile };
 QString fileWords(TextFile file);
 
 // The first thing in `text` that one line of such a file cannot hold, in words ("the character
-// 一", "a line break"), or an empty string when the text fits. A carriage return that ends a
+// 一", "a line break"), or nullopt when the text fits. A carriage return that ends a
 // colour code (Dark Blue's) belongs to the code and is no line break.
-QString misfitInLine(const QString& text);
+std::optional<QString> misfitInLine(const QString& text);
 
 // The refusal's first sentence: "<subject> holds <misfit>, which <file> cannot hold."
 QString cannotHoldSentence(const QString& subject, const QString& misfit, TextFile file);

@@ -179,24 +179,24 @@ bool DirExists(const QString& OrigFile) {
 
 namespace {
 
-template <typename Make> QString makeFolder(const QString& gamePath, Make make) {
+template <typename Make> FileResult makeFolder(const QString& gamePath, Make make) {
     if (!isUsablePath(gamePath)) {
-        return QStringLiteral("The folder name holds a NUL character.");
+        return {false, gamePath, QStringLiteral("The folder name holds a NUL character.")};
     }
     std::error_code ec;
     make(fsPath(nativePath(gamePath)), ec);
-    return ec ? fromStd(ec) : QString();
+    return {!ec, gamePath, ec ? fromStd(ec) : QString()};
 }
 
 } // namespace
 
-QString makeDirectory(const QString& gamePath) {
+FileResult makeDirectory(const QString& gamePath) {
     return makeFolder(gamePath, [](const std::filesystem::path& path, std::error_code& ec) {
         std::filesystem::create_directory(path, ec);
     });
 }
 
-QString makeDirectories(const QString& gamePath) {
+FileResult makeDirectories(const QString& gamePath) {
     return makeFolder(gamePath, [](const std::filesystem::path& path, std::error_code& ec) {
         std::filesystem::create_directories(path, ec);
     });
@@ -249,7 +249,7 @@ QByteArray encodeLines(const QStringList& lines) {
     return bytes;
 }
 
-WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes) {
+FileResult writeFileBytes(const QString& gamePath, const QByteArray& bytes) {
     if (!isUsablePath(gamePath)) {
         return {false, gamePath, QStringLiteral("The file name holds a NUL character.")};
     }
@@ -271,7 +271,7 @@ WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes) {
     return {true, gamePath, {}};
 }
 
-WriteResult writeTextLines(const QString& gamePath, const QStringList& lines) {
+FileResult writeTextLines(const QString& gamePath, const QStringList& lines) {
     return writeFileBytes(gamePath, encodeLines(lines));
 }
 

@@ -57,11 +57,19 @@ QString shownPath(const QString& gamePath);
 bool FExists(const QString& OrigFile);
 bool DirExists(const QString& OrigFile);
 
-// Creates one folder (its parent must exist). Returns an empty string on success, otherwise
-// the system's reason.
-QString makeDirectory(const QString& gamePath);
-// Creates a folder and every missing folder above it, with the same result.
-QString makeDirectories(const QString& gamePath);
+// How a write, or the making of a folder, went: on failure the path and the system's words.
+struct FileResult {
+    bool ok = true;
+    QString fileName; // the game path that was written or made
+    QString reason;   // the system's words when !ok
+
+    explicit operator bool() const { return ok; }
+};
+
+// Creates one folder (its parent must exist); an existing folder counts as made.
+FileResult makeDirectory(const QString& gamePath);
+// Creates a folder and every missing folder above it.
+FileResult makeDirectories(const QString& gamePath);
 
 // Reads a text file line by line, the way the settings readers walk through their files.
 class TextReader {
@@ -82,20 +90,12 @@ private:
     Impl* m_impl;
 };
 
-struct WriteResult {
-    bool ok = true;
-    QString fileName; // the game path that was written
-    QString reason;   // the system's words when !ok
-
-    explicit operator bool() const { return ok; }
-};
-
 // The bytes a list of lines is stored as: each line in Windows-1252, followed by CR LF.
 QByteArray encodeLines(const QStringList& lines);
 
 // Writes the lines whole, each followed by CR LF. The save is atomic: until it succeeds
 // the previous file stays as it was, so a crash or a full disk never leaves half a file.
-WriteResult writeTextLines(const QString& gamePath, const QStringList& lines);
-WriteResult writeFileBytes(const QString& gamePath, const QByteArray& bytes);
+FileResult writeTextLines(const QString& gamePath, const QStringList& lines);
+FileResult writeFileBytes(const QString& gamePath, const QByteArray& bytes);
 
 } // namespace glimmbar

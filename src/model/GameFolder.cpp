@@ -24,40 +24,37 @@ bool gameFoundAbove(const QString& scriptsDir) {
     return !scriptsDir.isEmpty() && FExists(gameProgramAbove(scriptsDir));
 }
 
-std::optional<Message> gameFolderRefusal(const QString& gameFolder) {
-    const QString misfit = misfitInLine(scriptsFolderOf(gameFolder));
-    if (misfit.isEmpty()) {
+std::optional<Refusal> gameFolderRefusal(const QString& gameFolder) {
+    const std::optional<QString> misfit = misfitInLine(scriptsFolderOf(gameFolder));
+    if (!misfit) {
         return std::nullopt;
     }
-    return refusal(
-        cannotHoldSentence(QStringLiteral("The path of the folder ") + quoted(gameFolder), misfit,
-                           TextFile::Settings) +
-        QLatin1Char(' ') + kWesternFolderAdvice);
+    return Refusal{
+        refusal(cannotHoldSentence(QStringLiteral("The path of the folder ") + quoted(gameFolder),
+                                   *misfit, TextFile::Settings) +
+                QLatin1Char(' ') + kWesternFolderAdvice)};
 }
 
-std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings) {
-    if (std::optional<Message> refused = gameFolderRefusal(gameFolder)) {
+std::optional<Refusal> chooseGameFolder(const QString& gameFolder, Settings& settings) {
+    if (std::optional<Refusal> refused = gameFolderRefusal(gameFolder)) {
         return refused;
     }
     const QString scriptsDir = scriptsFolderOf(gameFolder);
     // The folder is made before it is stored, so the settings never name a scripts folder
     // that the program could not create.
-    if (!DirExists(scriptsDir)) {
-        if (const QString reason = makeDirectory(scriptsDir); !reason.isEmpty()) {
-            return refusal(
-                QStringLiteral("Glimmbar could not create the scripts folder\n%1\n(%2)\n\nPlease "
-                               "choose your Anarchy Online folder again.")
-                    .arg(QDir::toNativeSeparators(nativePath(scriptsDir)), reason));
-        }
+    if (const FileResult made = makeDirectory(scriptsDir); !made) {
+        return Refusal{refusal(
+            QStringLiteral("Glimmbar could not create the scripts folder\n%1\n(%2)\n\nPlease "
+                           "choose your Anarchy Online folder again.")
+                .arg(QDir::toNativeSeparators(nativePath(scriptsDir)), made.reason))};
     }
     Settings chosen = settings;
     chosen.ScriptsDirName = scriptsDir;
-    const WriteResult saved =
-        UpdateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &settings);
+    const FileResult saved = UpdateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &settings);
     if (!saved) {
-        return refusal(
-            QStringLiteral("Glimmbar could not save your Anarchy Online folder in %1:\n%2")
-                .arg(QDir::toNativeSeparators(saved.fileName), saved.reason));
+        return Refusal{
+            refusal(QStringLiteral("Glimmbar could not save your Anarchy Online folder in %1:\n%2")
+                        .arg(QDir::toNativeSeparators(saved.fileName), saved.reason))};
     }
     return std::nullopt;
 }

@@ -38,7 +38,7 @@ bool gameFoundAbove(const QString& scriptsDir);
 // Why `gameFolder` cannot be stored as the game (its scripts folder's path holds what
 // glimmbar.cfg cannot hold, so it would come back as another path), or nullopt when it can.
 // The welcome window shows such a found installation as one that cannot be used.
-std::optional<Message> gameFolderRefusal(const QString& gameFolder);
+std::optional<Refusal> gameFolderRefusal(const QString& gameFolder);
 
 // Stores `gameFolder` (as the folder dialog or the list of installations gave it) as the
 // game: makes its scripts folder when missing (only that last level), then rewrites line 3 of
@@ -46,6 +46,6 @@ std::optional<Message> gameFolderRefusal(const QString& gameFolder);
 // game. Nothing is stored (and no folder made) when gameFolderRefusal refuses it; nothing is
 // stored when the folder cannot be made or the file cannot be saved. The message to show is
 // returned instead.
-std::optional<Message> chooseGameFolder(const QString& gameFolder, Settings& settings);
+std::optional<Refusal> chooseGameFolder(const QString& gameFolder, Settings& settings);
 
 } // namespace glimmbar

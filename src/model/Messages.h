@@ -23,6 +23,18 @@ public:
     virtual void showMessage(const Message& message) = 0;
 };
 
+struct OptionsText;
+
+// A decision the player is told about: the message, and the Options box whose text is the
+// reason when there is one. Whatever refuses a run, a save or a folder returns
+// std::optional<Refusal>; nullopt means go ahead.
+struct Refusal {
+    Message message;
+    const OptionsText* box = nullptr;
+
+    friend bool operator==(const Refusal&, const Refusal&) = default;
+};
+
 // The title every refusal and error carries.
 inline const QString kProgramTitle = QStringLiteral("Glimmbar");
 

@@ -21,7 +21,7 @@ bool LoadPetSelection(PetSelection& selection, const QString& file) {
     return true;
 }
 
-WriteResult SavePetSelection(const PetSelection& selection, const QString& file) {
+FileResult SavePetSelection(const PetSelection& selection, const QString& file) {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(selection.include.size()));
     for (const bool flag : selection.include) {
@@ -30,7 +30,7 @@ WriteResult SavePetSelection(const PetSelection& selection, const QString& file)
     return writeTextLines(file, lines);
 }
 
-WriteResult CreateDefaultPetSelection(PetSelection& selection, const QString& file) {
+FileResult CreateDefaultPetSelection(PetSelection& selection, const QString& file) {
     selection.include.assign(petTypes().size(), true);
     return SavePetSelection(selection, file);
 }

@@ -23,11 +23,11 @@ struct PetSelection {
 // opened (and nothing changes).
 bool LoadPetSelection(PetSelection& selection, const QString& file = kPetSelectionFileName);
 
-WriteResult SavePetSelection(const PetSelection& selection,
-                             const QString& file = kPetSelectionFileName);
+FileResult SavePetSelection(const PetSelection& selection,
+                            const QString& file = kPetSelectionFileName);
 
 // Includes every type and writes 56 lines of "1".
-WriteResult CreateDefaultPetSelection(PetSelection& selection,
-                                      const QString& file = kPetSelectionFileName);
+FileResult CreateDefaultPetSelection(PetSelection& selection,
+                                     const QString& file = kPetSelectionFileName);
 
 } // namespace glimmbar

@@ -1,9 +1,5 @@
 #include "Settings.h"
 
-#include "FileFit.h"
-
-#include <QDir>
-
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -96,43 +92,9 @@ void copyLine(const LineSpec& s, const Settings& from, Settings& to) {
     }
 }
 
-using enum SettingsField;
-constexpr std::array<OptionsText, 13> kOptionsTexts = {{
-    {Naming, &Settings::Naming, "txtNaming", "Name of Pet Naming script", OptionsTab::Scripting},
-    {Attack, &Settings::Attack, "txtAttack", "Name of Pet Attack script", OptionsTab::Scripting},
-    {Behind, &Settings::Behind, "txtBehind", "Name of Attack Pet Behind/Follow script",
-     OptionsTab::Scripting},
-    {Heal, &Settings::Heal, "txtHeal", "Name of Pet Heal script", OptionsTab::Scripting},
-    {Healme, &Settings::Healme, "txtHealme", "Name of Pet Heal Me script", OptionsTab::Scripting},
-    {Mezz, &Settings::Mezz, "txtMezz", "Name of Pet Mezz script", OptionsTab::Scripting},
-    {MezzBehind, &Settings::MezzBehind, "txtMezzBehind", "Name of Mezz Pet Behind/Follow script",
-     OptionsTab::Scripting},
-    {NewHealPetDelay, &Settings::NewHealPetDelay, "txtNewHealPetDelay",
-     "Heal Pet Delay (1000 = 1 sec) [0 = no delay]", OptionsTab::Scripting},
-    {MPAttackAnnounce, &Settings::MPAttackAnnounce, "txtMPAttackAnnounce",
-     "Meta-Physicist attack pet starting combat", OptionsTab::Announcements},
-    {MPHealAnnounce, &Settings::MPHealAnnounce, "txtMPHealAnnounce",
-     "Meta-Physicist heal pet starting heal", OptionsTab::Announcements},
-    {MPMezzAnnounce, &Settings::MPMezzAnnounce, "txtMPMezzAnnounce",
-     "Meta-Physicist mezz pet starting combat", OptionsTab::Announcements},
-    {EngyAnnounce, &Settings::EngyAnnounce, "txtEngyAnnounce", "Engineer pet starting combat",
-     OptionsTab::Announcements},
-    {CratAnnounce, &Settings::CratAnnounce, "txtCratAnnounce", "Bureaucrat pet starting combat",
-     OptionsTab::Announcements},
-}};
-
-// Line 1 as the program writes it. Line 2, "V1.5.1", is the version of this file's layout,
-// not of the program (which is 1.5.3): the layout has not changed since that version.
-const QString kSettingsHeader = QStringLiteral("Glimmbar Config File");
+// Line 2, "V1.5.1", is the version of this file's layout, not of the program (which is
+// 1.5.3): the layout has not changed since that version.
 const QString kSettingsLayoutVersion = QStringLiteral("V1.5.1");
-
-const QString kOptionsNotSaved = QStringLiteral(" Change it, then press Ok again. Your options "
-                                                "were not saved.");
-
-QString tabWords(OptionsTab tab) {
-    return tab == OptionsTab::Scripting ? QStringLiteral("Scripting Options")
-                                        : QStringLiteral("Pet Announcements");
-}
 
 } // namespace
 
@@ -223,12 +185,12 @@ bool LoadSettings(Settings& settings, const QString& file) {
     return true;
 }
 
-WriteResult SaveSettings(const Settings& settings, const QString& file) {
+FileResult SaveSettings(const Settings& settings, const QString& file) {
     return writeTextLines(file, settings.lines());
 }
 
-WriteResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
-                               Settings* loaded, const QString& file) {
+FileResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
+                              Settings* loaded, const QString& file) {
     QStringList stored;
     {
         // Closed before the save: Windows refuses to replace a file that is still open.
@@ -240,7 +202,7 @@ WriteResult UpdateSettingsFile(const Settings& values, const std::vector<Setting
     for (const SettingsField field : fields) {
         stored[static_cast<qsizetype>(field)] = values.lineText(field);
     }
-    const WriteResult result = writeTextLines(file, stored);
+    const FileResult result = writeTextLines(file, stored);
     if (result && loaded != nullptr) {
         for (const SettingsField field : fields) {
             copyLine(spec(field), values, *loaded);
@@ -249,63 +211,8 @@ WriteResult UpdateSettingsFile(const Settings& values, const std::vector<Setting
     return result;
 }
 
-WriteResult CreateDefaultSettings(const QString& file) {
+FileResult CreateDefaultSettings(const QString& file) {
     return SaveSettings(Settings::defaults(), file);
-}
-
-std::span<const OptionsText> optionsTexts() {
-    return kOptionsTexts;
-}
-
-const OptionsText* optionsText(const TextField& field) {
-    for (const OptionsText& text : kOptionsTexts) {
-        if (TextField(text.field) == field) {
-            return &text;
-        }
-    }
-    return nullptr;
-}
-
-QString optionsBoxWords(const OptionsText& text) {
-    return QStringLiteral("The box ") + quoted(QLatin1String(text.caption));
-}
-
-QString optionsTabWords(const OptionsText& text) {
-    return QStringLiteral("on the ") + tabWords(text.tab) +
-           QStringLiteral(" tab of the Options window");
-}
-
-std::optional<OptionsNotSaved> SaveOptions(const Settings& shown,
-                                           const PetSelection& shownSelection, Settings& settings,
-                                           PetSelection& selection) {
-    for (const OptionsText& text : kOptionsTexts) {
-        if (const QString misfit = misfitInLine(shown.*text.field); !misfit.isEmpty()) {
-            return OptionsNotSaved{
-                refusal(cannotHoldSentence(optionsBoxWords(text), misfit, TextFile::Settings) +
-                        kOptionsNotSaved),
-                &text};
-        }
-    }
-    Settings values = shown;
-    values.TitleString = kSettingsHeader;
-    std::vector<SettingsField> fields = {SettingsField::TitleString, SettingsField::FollowOrBehind};
-    for (const OptionsText& text : kOptionsTexts) {
-        fields.push_back(text.line);
-    }
-    WriteResult result = UpdateSettingsFile(values, fields, &settings);
-    if (result) {
-        result = SavePetSelection(shownSelection);
-    }
-    if (!result) {
-        return OptionsNotSaved{
-            refusal(QStringLiteral("Glimmbar could not save your options to \"%1\" in the "
-                                   "folder \"%2\":\n\n%3\n\nYour changes are still in the "
-                                   "Options window.")
-                        .arg(result.fileName, QDir::toNativeSeparators(QDir::currentPath()),
-                             result.reason))};
-    }
-    selection = shownSelection;
-    return std::nullopt;
 }
 
 } // namespace glimmbar

@@ -4,9 +4,7 @@
 #pragma once
 
 #include "FileLayer.h"
-#include "Messages.h"
 #include "PetRoles.h"
-#include "PetSelection.h"
 
 #include <QString>
 
@@ -18,6 +16,8 @@
 namespace glimmbar {
 
 inline const QString kSettingsFileName = QStringLiteral("glimmbar.cfg");
+// Line 1 as the program writes it.
+inline const QString kSettingsHeader = QStringLiteral("Glimmbar Config File");
 inline const QString kNoScriptsDir = QStringLiteral("(None)");
 // Stands on the name line of a pet name the player did not ask to remember.
 inline const QString kForgottenName = QStringLiteral("Empty");
@@ -141,54 +141,14 @@ private:
 // opened (and `settings` is untouched).
 bool LoadSettings(Settings& settings, const QString& file = kSettingsFileName);
 
-WriteResult SaveSettings(const Settings& settings, const QString& file = kSettingsFileName);
+FileResult SaveSettings(const Settings& settings, const QString& file = kSettingsFileName);
 
 // Rewrites only the lines of `fields`, taking their values from `values`; every other line is
 // written back exactly as it was read (a line a short file lacks counts as empty). When
 // `loaded` is given, it takes the same new values and keeps its other fields.
-WriteResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
-                               Settings* loaded = nullptr, const QString& file = kSettingsFileName);
+FileResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
+                              Settings* loaded = nullptr, const QString& file = kSettingsFileName);
 
-WriteResult CreateDefaultSettings(const QString& file = kSettingsFileName);
-
-enum class OptionsTab { Scripting, Announcements };
-
-// One text box of the Options window and the field it holds.
-struct OptionsText {
-    SettingsField line;
-    QString Settings::*field;
-    // "txtNaming". The Options window makes its text boxes from this table, so the name lives
-    // here only.
-    const char* boxName;
-    const char* caption; // the label the player reads beside the box
-    OptionsTab tab;
-};
-
-// The Options window's thirteen text boxes in the order they stand on their tabs: the seven
-// script names first, then the heal-pet delay and the five announcements.
-std::span<const OptionsText> optionsTexts();
-// The box that shows a field, or nullptr when no Options text box does.
-const OptionsText* optionsText(const TextField& field);
-// How a message names a box, `The box "Name of Pet Naming script"`, and where it stands, "on
-// the Scripting Options tab of the Options window".
-QString optionsBoxWords(const OptionsText& text);
-QString optionsTabWords(const OptionsText& text);
-
-// Why Options OK does not save: the message, and the text box to change when a box's text is
-// the reason.
-struct OptionsNotSaved {
-    Message message;
-    const OptionsText* box = nullptr;
-};
-
-// Options OK: the thirteen texts and the follow flag of `shown` and the include flags of
-// `shownSelection` go into glimmbar.cfg (with the program's own header line; every other line
-// as stored) and petselect.cfg, and into the records `settings` and `selection`. A file that
-// cannot be written stops the save there and leaves its record as it was; the message says
-// which file and why. A box holding what glimmbar.cfg cannot hold is refused before either
-// file is touched.
-std::optional<OptionsNotSaved> SaveOptions(const Settings& shown,
-                                           const PetSelection& shownSelection, Settings& settings,
-                                           PetSelection& selection);
+FileResult CreateDefaultSettings(const QString& file = kSettingsFileName);
 
 } // namespace glimmbar

@@ -8,7 +8,7 @@ namespace glimmbar {
 
 namespace {
 
-Message cannotCreate(const WriteResult& result) {
+Message cannotCreate(const FileResult& result) {
     return refusal(
         QStringLiteral("Glimmbar cannot create its settings file \"%1\" in the folder "
                        "\"%2\":\n\n%3\n\nStart Glimmbar from a folder you are allowed to "
@@ -21,13 +21,13 @@ Message cannotCreate(const WriteResult& result) {
 StartupOutcome runStartup() {
     StartupOutcome outcome;
     if (!FExists(kSettingsFileName)) {
-        if (const WriteResult made = CreateDefaultSettings(); !made) {
+        if (const FileResult made = CreateDefaultSettings(); !made) {
             outcome.failure = cannotCreate(made);
             return outcome;
         }
     }
     if (!FExists(kPetSelectionFileName)) {
-        if (const WriteResult made = CreateDefaultPetSelection(outcome.selection); !made) {
+        if (const FileResult made = CreateDefaultPetSelection(outcome.selection); !made) {
             outcome.failure = cannotCreate(made);
             return outcome;
         }

@@ -1,6 +1,7 @@
 #include "CreateChecks.h"
 
 #include "model/GameFolder.h"
+#include "model/Options.h"
 #include "model/PetRoles.h"
 
 #include <QStringList>
@@ -115,8 +116,8 @@ bool isDeviceName(const QString& name) {
            digit == u'\u00B3';
 }
 
-// Why a script name is no file name Windows can create, or an empty string when it is fine.
-QString fileNameProblem(const QString& name) {
+// Why a script name is no file name Windows can create, in words; nullopt when it is one.
+std::optional<QString> fileNameProblem(const QString& name) {
     if (name.isEmpty()) {
         return QStringLiteral("it is empty");
     }
@@ -144,49 +145,59 @@ QString fileNameProblem(const QString& name) {
     if (isDeviceName(name)) {
         return QStringLiteral("Windows keeps that name for a device");
     }
-    return {};
+    return std::nullopt;
 }
 
-// What in a text stands in the way where it is placed, as the whole refusal; empty when
-// nothing does. A double quote inside a pet name or an announcement is written as typed: the
-// game reads it, so only the link of the help file, which a quote would end, refuses one.
-QString placementProblem(const QString& text, const PlacedText& placed, TextFile file) {
+Refusal refusalOf(const QString& text, const TextField& field) {
+    return {refusal(text + kNothingWritten), optionsText(field)};
+}
+
+// What in a text stands in the way where it is placed; nullopt when nothing does. A double
+// quote inside a pet name or an announcement is written as typed: the game reads it, so only
+// the link of the help file, which a quote would end, refuses one.
+std::optional<Refusal> placementProblem(const QString& text, const PlacedText& placed,
+                                        TextFile file) {
     if (placed.place == TextPlace::FileName) {
-        const QString problem = fileNameProblem(text);
-        if (problem.isEmpty()) {
-            return {};
+        const std::optional<QString> problem = fileNameProblem(text);
+        if (!problem) {
+            return std::nullopt;
         }
-        return QStringLiteral("The script name ") + quoted(text) +
-               QStringLiteral(" cannot be used: ") + problem + QStringLiteral(". Change \"") +
-               QLatin1String(optionsText(placed.field)->caption) + QStringLiteral("\" ") +
-               optionsTabWords(*optionsText(placed.field)) + QLatin1Char('.');
+        const OptionsText& box = *optionsText(placed.field);
+        return refusalOf(QStringLiteral("The script name ") + quoted(text) +
+                             QStringLiteral(" cannot be used: ") + *problem +
+                             QStringLiteral(". Change ") + quoted(QLatin1String(box.caption)) +
+                             QLatin1Char(' ') + optionsTabWords(box) + QLatin1Char('.'),
+                         placed.field);
     }
     if (placed.place == TextPlace::Delay) {
         if (delayIsZero(text)) {
-            return {};
+            return std::nullopt;
         }
-        return QStringLiteral("The heal pet delay ") + quoted(text) +
-               QStringLiteral(" is not a number, so the heal scripts cannot wait for it. Enter "
-                              "the delay in milliseconds (1000 = 1 sec, 0 = no delay) ") +
-               optionsTabWords(*optionsText(placed.field)) + QLatin1Char('.');
+        return refusalOf(
+            QStringLiteral("The heal pet delay ") + quoted(text) +
+                QStringLiteral(" is not a number, so the heal scripts cannot wait for it. Enter "
+                               "the delay in milliseconds (1000 = 1 sec, 0 = no delay) ") +
+                optionsTabWords(*optionsText(placed.field)) + QLatin1Char('.'),
+            placed.field);
     }
-    QString misfit = misfitInLine(text);
-    if (misfit.isEmpty() && placed.place == TextPlace::HelpLink &&
-        text.contains(QLatin1Char('"'))) {
+    std::optional<QString> misfit = misfitInLine(text);
+    if (!misfit && placed.place == TextPlace::HelpLink && text.contains(QLatin1Char('"'))) {
         misfit = QStringLiteral("a double quote");
     }
-    if (misfit.isEmpty()) {
-        return {};
+    if (!misfit) {
+        return std::nullopt;
     }
     const TextWords words = wordsFor(placed.field);
-    return cannotHoldSentence(words.subject, misfit, file) + QLatin1Char(' ') + words.change;
+    return refusalOf(cannotHoldSentence(words.subject, *misfit, file) + QLatin1Char(' ') +
+                         words.change,
+                     placed.field);
 }
 
-std::optional<QString> textProblem(const Settings& s, const std::vector<OutputFile>& plan) {
+std::optional<Refusal> textProblem(const Settings& s, const std::vector<OutputFile>& plan) {
     for (const OutputFile& file : plan) {
         for (const PlacedText& placed : file.texts) {
-            if (QString problem = placementProblem(placed.field.in(s), placed, file.kind);
-                !problem.isEmpty()) {
+            if (std::optional<Refusal> problem =
+                    placementProblem(placed.field.in(s), placed, file.kind)) {
                 return problem;
             }
         }
@@ -201,8 +212,8 @@ bool checkCreateFiles(const CreateSnapshot& snapshot, const std::vector<OutputFi
     if (!checkNames(*snapshot.profession, snapshot.settings, messages)) {
         return false;
     }
-    if (const std::optional<QString> problem = textProblem(snapshot.settings, plan)) {
-        refuse(messages, *problem + kNothingWritten);
+    if (const std::optional<Refusal> problem = textProblem(snapshot.settings, plan)) {
+        messages.showMessage(problem->message);
         return false;
     }
     return true;

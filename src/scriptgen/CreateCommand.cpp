@@ -9,7 +9,7 @@ namespace glimmbar {
 
 namespace {
 
-Message writeFailureMessage(const WriteResult& failure) {
+Message writeFailureMessage(const FileResult& failure) {
     return refusal(QStringLiteral("Glimmbar could not write the file ") +
                    quoted(shownPath(failure.fileName)) + QStringLiteral(": ") + failure.reason +
                    QStringLiteral(". Creating the files stopped there; the files before it were "
@@ -33,37 +33,31 @@ Message successMessage(Profession profession) {
             QStringLiteral("Glimmbar has created your files!"), MessageIcon::Information};
 }
 
-QString folderNotMade(const QString& folderWords, const QString& gamePath, const QString& reason) {
+QString folderNotMade(const QString& folderWords, const FileResult& made) {
     return QStringLiteral("Glimmbar could not create ") + folderWords + QLatin1Char(' ') +
-           quoted(shownPath(gamePath)) + QStringLiteral(": ") + reason + QLatin1Char('.');
+           quoted(shownPath(made.fileName)) + QStringLiteral(": ") + made.reason + QLatin1Char('.');
 }
 
 // A game reinstalled in place may lack its scripts folder, and the help folder is not part of
 // every installation; both are made as the welcome window makes the scripts folder. Only the
 // scripts folder's last level is made: without the game's folder above it, the game has moved,
 // and start-up asks for the new one.
-std::optional<Message> makeMissingFolders(const QString& scriptsDir) {
+std::optional<Refusal> makeMissingFolders(const QString& scriptsDir) {
     QString problem;
-    if (!DirExists(scriptsDir)) {
-        if (const QString reason = makeDirectory(scriptsDir); !reason.isEmpty()) {
-            problem =
-                folderNotMade(QStringLiteral("the game's scripts folder"), scriptsDir, reason);
-            if (!gameFoundAbove(scriptsDir)) {
-                problem += QStringLiteral(" If the game has moved, start Glimmbar again and "
-                                          "choose the new game folder.");
-            }
+    if (const FileResult made = makeDirectory(scriptsDir); !made) {
+        problem = folderNotMade(QStringLiteral("the game's scripts folder"), made);
+        if (!gameFoundAbove(scriptsDir)) {
+            problem += QStringLiteral(" If the game has moved, start Glimmbar again and choose "
+                                      "the new game folder.");
         }
-    }
-    const QString helpFolder = helpFolderAbove(scriptsDir);
-    if (problem.isEmpty() && !DirExists(helpFolder)) {
-        if (const QString reason = makeDirectories(helpFolder); !reason.isEmpty()) {
-            problem = folderNotMade(QStringLiteral("the game's help folder"), helpFolder, reason);
-        }
+    } else if (const FileResult helpMade = makeDirectories(helpFolderAbove(scriptsDir));
+               !helpMade) {
+        problem = folderNotMade(QStringLiteral("the game's help folder"), helpMade);
     }
     if (problem.isEmpty()) {
         return std::nullopt;
     }
-    return refusal(problem + QStringLiteral(" No files were created."));
+    return Refusal{refusal(problem + QStringLiteral(" No files were created."))};
 }
 
 } // namespace
@@ -76,9 +70,9 @@ CreateResult runCreateFiles(const CreateSnapshot& snapshot, MessageSink& message
     if (!checkCreateFiles(snapshot, plan, messages)) {
         return {};
     }
-    if (const std::optional<Message> refused =
+    if (const std::optional<Refusal> refused =
             makeMissingFolders(snapshot.settings.ScriptsDirName)) {
-        messages.showMessage(*refused);
+        messages.showMessage(refused->message);
         return {};
     }
     const PlanWritten written = writePlannedFiles(plan);

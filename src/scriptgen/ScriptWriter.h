@@ -67,7 +67,7 @@ std::vector<OutputFile> planCreateFiles(const CreateSnapshot& snapshot);
 // How writing a plan ended: the first file that could not be written (none when all were),
 // and whether glimmbar.cfg was written before it stopped.
 struct PlanWritten {
-    WriteResult result;
+    FileResult result;
     bool settingsSaved = false;
 };
 

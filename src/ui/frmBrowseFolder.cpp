@@ -65,11 +65,11 @@ frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
         for (const GameInstall& install : m_installs) {
             auto* item = new QListWidgetItem(
                 QStringLiteral("%1   (%2)").arg(install.folder, install.where), m_list);
-            if (const std::optional<Message> refused = gameFolderRefusal(install.folder)) {
+            if (const std::optional<Refusal> refused = gameFolderRefusal(install.folder)) {
                 // Listed, so the player sees the game was found, but not offered: the message
                 // says why and what to do.
                 item->setText(item->text() + QStringLiteral("   \u2014 cannot be used"));
-                item->setToolTip(refused->text);
+                item->setToolTip(refused->message.text);
                 item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
             } else if (firstUsable < 0) {
                 firstUsable = m_list->row(item);
@@ -138,10 +138,10 @@ void frmBrowseFolder::browseForFolder() {
 }
 
 void frmBrowseFolder::storeGameFolder(const QString& folder) {
-    if (const std::optional<Message> failure = chooseGameFolder(folder, m_settings)) {
+    if (const std::optional<Refusal> failure = chooseGameFolder(folder, m_settings)) {
         // The welcome window stays open, so the message belongs to it.
         const ParentWindowScope messagesBelongHere(m_dialogs, this);
-        m_dialogs.showMessage(*failure);
+        m_dialogs.showMessage(failure->message);
         return;
     }
     m_chosen = true;

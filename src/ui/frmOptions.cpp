@@ -264,8 +264,8 @@ void frmOptions::cmdOK_Click() {
     Settings shown = m_settings;
     PetSelection shownSelection = m_selection;
     applyTo(shown, shownSelection);
-    const std::optional<OptionsNotSaved> failed =
-        SaveOptions(shown, shownSelection, m_settings, m_selection);
+    const std::optional<Refusal> failed =
+        saveOptions(shown, shownSelection, m_settings, m_selection);
     if (!failed) {
         accept();
         return;

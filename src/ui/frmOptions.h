@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DialogSeam.h"
+#include "model/Options.h"
 #include "model/PetCatalogue.h"
 #include "model/PetRoles.h"
 #include "model/PetSelection.h"
@@ -59,8 +60,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     // Shown only: the game folder is chosen in the folder window, never here.
     QLineEdit* m_txtScriptsDirName = nullptr;
-    // The thirteen text boxes, in the order of optionsTexts().
-    std::array<QLineEdit*, 13> m_text{};
+    // The text boxes, in the order of optionsTexts().
+    std::array<QLineEdit*, kOptionsTextCount> m_text{};
     QCheckBox* m_chkFollowOrBehind = nullptr;
     // One box per pet type, in catalogue order.
     std::vector<QCheckBox*> m_include = std::vector<QCheckBox*>(petTypes().size());

@@ -62,7 +62,7 @@ private slots:
         QVERIFY(writeTextLines("out.txt", {"x"}));
         // A folder in the way: the save fails whole, with a reason and no temporary file.
         QVERIFY(QDir(folder.path()).mkdir("blocked.cfg"));
-        const WriteResult result = writeTextLines("blocked.cfg", {"x"});
+        const FileResult result = writeTextLines("blocked.cfg", {"x"});
         QVERIFY(!result);
         QCOMPARE(result.fileName, "blocked.cfg");
         QVERIFY(!result.reason.isEmpty());
@@ -73,12 +73,12 @@ private slots:
         QVERIFY(!DirExists(withNul));
         QVERIFY(!TextReader(withNul).isOpen());
         QVERIFY(!writeTextLines(withNul, {"x"}));
-        QVERIFY(!makeDirectory(withNul).isEmpty());
+        QVERIFY(!makeDirectory(withNul));
         // Only one folder level is made.
-        QCOMPARE(makeDirectory("scripts\\"), QString());
-        QCOMPARE(makeDirectory("scripts"), QString());
+        QVERIFY(makeDirectory("scripts\\"));
+        QVERIFY(makeDirectory("scripts"));
         QVERIFY(DirExists("scripts"));
-        QVERIFY(!makeDirectory("a\\b\\c").isEmpty());
+        QVERIFY(!makeDirectory("a\\b\\c"));
     }
 
     // A disk that fills up while the file is written: the save fails whole, the file keeps
@@ -95,7 +95,7 @@ private slots:
         small.rlim_cur = 8;
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const WriteResult result = writeTextLines("out.txt", {"more than eight bytes"});
+        const FileResult result = writeTextLines("out.txt", {"more than eight bytes"});
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, handler);
         QVERIFY(!result);

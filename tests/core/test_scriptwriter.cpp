@@ -3,6 +3,7 @@
 // working folder before the run, after/ all of it after the run (missing: unchanged), and
 // messages.txt every message shown, in order (icon, title and text, tab-separated). In input.txt
 // "{LF}" is a line break and "{16}" the character with code 16.
+#include "model/Options.h"
 #include "scriptgen/CreateCommand.h"
 
 #include "RecordingSink.h"
