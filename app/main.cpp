@@ -1,7 +1,7 @@
 #include "StartupProbe.h"
 #include "model/WorkingFolder.h"
 #include "ui/DialogSeam.h"
-#include "ui/frmStartup.h"
+#include "ui/WindowFlow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
     glimmbar::Settings settings;
     glimmbar::PetSelection selection;
     glimmbar::QtDialogs dialogs;
-    glimmbar::frmStartup startup(settings, selection, dialogs);
+    glimmbar::WindowFlow startup(settings, selection, dialogs);
     if (!startup.openFirstWindow()) {
         return 1;
     }

@@ -53,7 +53,7 @@ void calculate(benchmark::State& state, CalcPetType type) {
     ensureFolder();
     const QString skill = QStringLiteral("3000");
     for (auto _ : state) {
-        CalcResult result = CalculateBestPet(type, skill);
+        CalcResult result = calculateBestPet(type, skill);
         if (result.kind != CalcResult::Kind::Computed) {
             state.SkipWithError("the calculation failed");
             break;

@@ -2,7 +2,7 @@
 // (one per game or non-Steam shortcut, as on a well-used Steam Deck), a second library, Snap
 // and Flatpak Steam, ~/.wine and $WINEPREFIX, Lutris prefixes and game files, Bottles (both
 // kinds), PlayOnLinux and CrossOver, with the game in four of those places.
-#include "model/GameFinder.h"
+#include "finder/GameFinder.h"
 
 #include <QDir>
 #include <QFile>

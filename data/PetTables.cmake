@@ -3,7 +3,7 @@
 # rows are the categories (CalcPetType), numbered from 1 in the file's order.
 #
 # Sets GLIMMBAR_PET_TABLE_FILES (the data files, full paths) and writes
-# ${PROJECT_BINARY_DIR}/generated/calculator/PetCategories.h for the calculator.
+# ${PROJECT_BINARY_DIR}/generated/model/PetCategories.h for the pet roles' table and the calculator.
 set(glimmbar_pet_tables_tsv ${CMAKE_CURRENT_LIST_DIR}/pet-tables.tsv)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${glimmbar_pet_tables_tsv})
 
@@ -31,7 +31,7 @@ foreach(row IN LISTS glimmbar_pet_table_rows)
 endforeach()
 list(LENGTH GLIMMBAR_PET_TABLE_FILES glimmbar_pet_category_count)
 
-file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/calculator/PetCategories.h CONTENT
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/model/PetCategories.h CONTENT
 "// Written by CMake from data/pet-tables.tsv; edit that file instead.
 #pragma once
 

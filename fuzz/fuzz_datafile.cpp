@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::optional<PetTable> table = readPetTable(file);
     for (const int skill : {0, 1, 250, 3000}) {
-        const CalcResult result = CalculateBestPet(CalcPetType::Engy, QString::number(skill));
+        const CalcResult result = calculateBestPet(CalcPetType::Engy, QString::number(skill));
         FUZZ_CHECK(result.kind != CalcResult::Kind::MissingFile);
         if (!table) {
             FUZZ_CHECK(result.kind == CalcResult::Kind::Failed);

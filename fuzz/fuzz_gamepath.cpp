@@ -1,6 +1,6 @@
 // Any game path a settings file may hold, mapped to the platform: mapping the mapped path
 // changes nothing, and inside a game folder letter case never decides whether a file is found.
-#include "model/FileLayer.h"
+#include "files/FileLayer.h"
 
 #include "FuzzFolder.h"
 

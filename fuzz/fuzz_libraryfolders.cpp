@@ -1,7 +1,7 @@
 // Steam's steamapps/libraryfolders.vdf as any Steam client, a player's editor or a broken disk
 // may leave it: the library list never names a folder that is not in the text, and a leading
 // byte-order mark changes nothing.
-#include "model/LauncherFiles.h"
+#include "finder/LauncherFiles.h"
 
 #include "FuzzFolder.h"
 #include "TextOrigin.h"

@@ -1,7 +1,7 @@
 // A Lutris game file as Lutris, a player's editor or a broken disk may leave it: the program
 // and the prefix read from it are in the text, and neither a byte-order mark nor Windows line
 // ends change what is read.
-#include "model/LauncherFiles.h"
+#include "finder/LauncherFiles.h"
 
 #include "FuzzFolder.h"
 #include "TextOrigin.h"

@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeRaw(kPetSelectionFileName, data, size);
 
     PetSelection selection;
-    FUZZ_CHECK(LoadPetSelection(selection));
-    FUZZ_CHECK(SavePetSelection(selection));
+    FUZZ_CHECK(loadPetSelection(selection));
+    FUZZ_CHECK(savePetSelection(selection));
     const QByteArray saved = readRaw(kPetSelectionFileName);
     const auto typeCount = static_cast<qsizetype>(petTypes().size());
     FUZZ_CHECK(saved.size() == typeCount * 3);
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     PetSelection again;
-    FUZZ_CHECK(LoadPetSelection(again));
+    FUZZ_CHECK(loadPetSelection(again));
     FUZZ_CHECK(again == selection);
     return 0;
 }

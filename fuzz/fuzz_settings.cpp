@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeRaw(kSettingsFileName, data, size);
 
     Settings first = Settings::defaults();
-    FUZZ_CHECK(LoadSettings(first));
+    FUZZ_CHECK(loadSettings(first));
     TextReader reader(kSettingsFileName);
     reader.skipLine();
     reader.skipLine();
@@ -18,21 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(first.ScriptsDirName == *third);
     }
 
-    FUZZ_CHECK(SaveSettings(first));
+    FUZZ_CHECK(saveSettings(first));
     const QByteArray saved = readRaw(kSettingsFileName);
     FUZZ_CHECK(saved.count("\r\n") == kSettingsLineCount);
     FUZZ_CHECK(saved.endsWith("\r\n"));
 
     Settings second = Settings::defaults();
-    FUZZ_CHECK(LoadSettings(second));
-    FUZZ_CHECK(SaveSettings(second));
+    FUZZ_CHECK(loadSettings(second));
+    FUZZ_CHECK(saveSettings(second));
     FUZZ_CHECK(readRaw(kSettingsFileName) == saved);
 
     // The folder picker's update always leaves thirty lines with the new folder third.
     writeRaw(kSettingsFileName, data, size);
     Settings values;
     values.ScriptsDirName = QStringLiteral("C:\\AO\\scripts\\");
-    FUZZ_CHECK(UpdateSettingsFile(values, {SettingsField::ScriptsDirName}));
+    FUZZ_CHECK(updateSettingsFile(values, {SettingsField::ScriptsDirName}));
     const QByteArray updated = readRaw(kSettingsFileName);
     FUZZ_CHECK(updated.count("\r\n") == kSettingsLineCount);
     FUZZ_CHECK(updated.split('\n').value(2) == "C:\\AO\\scripts\\\r");

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const CalcResult result = CalculateBestPet(CalcPetType::MPAttack, text);
+    const CalcResult result = calculateBestPet(CalcPetType::MPAttack, text);
     FUZZ_CHECK(result.kind != CalcResult::Kind::MissingFile);
     FUZZ_CHECK(!result.correctedSkill || *result.correctedSkill == QStringLiteral("0"));
     if (text.size() > 4) {

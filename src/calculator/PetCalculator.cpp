@@ -2,7 +2,7 @@
 
 #include "calculator/PetTable.h"
 #include "calculator/RoundHalfEven.h"
-#include "model/FileLayer.h"
+#include "files/FileLayer.h"
 #include "model/PetRoles.h"
 #include "model/WorkingFolder.h"
 
@@ -251,7 +251,7 @@ const CalcCategory& calcCategory(CalcPetType type) {
     return categories().at(static_cast<std::size_t>(type) - 1);
 }
 
-CalcResult CalculateBestPet(CalcPetType type, const QString& skillText) {
+CalcResult calculateBestPet(CalcPetType type, const QString& skillText) {
     CalcResult result;
     const CalcCategory& category = calcCategory(type);
     const std::optional<QString> dataFile = findDataFile(category.dataFile);

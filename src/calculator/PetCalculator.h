@@ -6,8 +6,8 @@
 // the two. The texts are plain: "T&S" is written with one ampersand.
 #pragma once
 
-#include "calculator/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
 #include "model/Messages.h"
+#include "model/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
 
 #include <QString>
 
@@ -40,6 +40,6 @@ struct CalcResult {
 // than four characters, empty or negative are read as 0 and corrected to "0"; values above
 // 3000 are looked up as 3000. A file that cannot be read, or a number beyond the 32-bit range,
 // ends the calculation without a word (Kind::Failed).
-CalcResult CalculateBestPet(CalcPetType type, const QString& skillText);
+CalcResult calculateBestPet(CalcPetType type, const QString& skillText);
 
 } // namespace glimmbar

@@ -1,7 +1,7 @@
 #include "calculator/PetTable.h"
 
 #include "calculator/RoundHalfEven.h"
-#include "model/FileLayer.h"
+#include "files/FileLayer.h"
 
 #include <charconv>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "ColourCodes.h"
+#include "model/ColourCodes.h"
 
 #include <algorithm>
 #include <array>

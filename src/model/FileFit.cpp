@@ -1,9 +1,8 @@
-#include "FileFit.h"
+#include "model/FileFit.h"
 
-#include "ColourCodes.h"
-#include "FileLayer.h"
-#include "GameFolder.h"
-#include "Settings.h"
+#include "files/FileLayer.h"
+#include "model/ColourCodes.h"
+#include "model/FileNames.h"
 
 namespace glimmbar {
 

@@ -1,7 +1,7 @@
-#include "GameFolder.h"
+#include "model/GameFolder.h"
 
-#include "FileFit.h"
-#include "FileLayer.h"
+#include "files/FileLayer.h"
+#include "model/FileFit.h"
 
 #include <QDir>
 
@@ -21,7 +21,7 @@ QString helpFolderAbove(const QString& scriptsDir) {
 
 bool gameFoundAbove(const QString& scriptsDir) {
     // An empty line would otherwise look for the game above the working folder.
-    return !scriptsDir.isEmpty() && FExists(gameProgramAbove(scriptsDir));
+    return !scriptsDir.isEmpty() && fileExists(gameProgramAbove(scriptsDir));
 }
 
 std::optional<Refusal> gameFolderRefusal(const QString& gameFolder) {
@@ -50,7 +50,7 @@ std::optional<Refusal> chooseGameFolder(const QString& gameFolder, Settings& set
     }
     Settings chosen = settings;
     chosen.ScriptsDirName = scriptsDir;
-    const FileResult saved = UpdateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &settings);
+    const FileResult saved = updateSettingsFile(chosen, {SettingsField::ScriptsDirName}, &settings);
     if (!saved) {
         return Refusal{
             refusal(QStringLiteral("Glimmbar could not save your Anarchy Online folder in %1:\n%2")

@@ -5,8 +5,9 @@
 // the game's own files are named relative to it with "..\".
 #pragma once
 
-#include "Messages.h"
-#include "Settings.h"
+#include "model/FileNames.h"
+#include "model/Messages.h"
+#include "model/Settings.h"
 
 #include <QString>
 
@@ -16,9 +17,6 @@ namespace glimmbar {
 
 // The game's program, in the installation folder; any letter case counts.
 inline const QString kGameProgramName = QStringLiteral("anarchy.exe");
-
-// The in-game help file Create Files writes into the game's help folder.
-inline const QString kHelpFileName = QStringLiteral("glimmbarhelp.txt");
 
 // What a player whose game folder glimmbar.cfg cannot hold is told to do.
 inline const QString kWesternFolderAdvice =

@@ -1,6 +1,6 @@
-#include "Options.h"
+#include "model/Options.h"
 
-#include "FileFit.h"
+#include "model/FileFit.h"
 
 #include <QDir>
 
@@ -81,9 +81,9 @@ std::optional<Refusal> saveOptions(const Settings& shown, const PetSelection& sh
     for (const OptionsText& text : kOptionsTexts) {
         fields.push_back(text.line);
     }
-    FileResult result = UpdateSettingsFile(values, fields, &settings);
+    FileResult result = updateSettingsFile(values, fields, &settings);
     if (result) {
-        result = SavePetSelection(shownSelection);
+        result = savePetSelection(shownSelection);
     }
     if (!result) {
         return Refusal{

@@ -2,9 +2,9 @@
 // for a box and its tab, and what OK stores. The window makes its boxes from this table.
 #pragma once
 
-#include "Messages.h"
-#include "PetSelection.h"
-#include "Settings.h"
+#include "model/Messages.h"
+#include "model/PetSelection.h"
+#include "model/Settings.h"
 
 #include <optional>
 #include <span>

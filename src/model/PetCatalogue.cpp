@@ -1,4 +1,4 @@
-#include "PetCatalogue.h"
+#include "model/PetCatalogue.h"
 
 #include <algorithm>
 #include <vector>
@@ -73,7 +73,7 @@ std::span<const ToggleGroup> toggleGroups() {
     return toggleTable();
 }
 
-IncludeFlags Toggle(const ToggleGroup& group, IncludeFlags flags) {
+IncludeFlags toggledFlags(const ToggleGroup& group, IncludeFlags flags) {
     const bool newState = !flags[static_cast<std::size_t>(group.decidingMember)];
     for (int i = 0; i < group.memberCount; ++i) {
         flags[static_cast<std::size_t>(group.firstMember + i)] = newState;

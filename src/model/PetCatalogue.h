@@ -3,7 +3,7 @@
 // in the roles' rows (PetRoles.h); this is the catalogue as those rows make it.
 #pragma once
 
-#include "PetRoles.h"
+#include "model/PetRoles.h"
 
 #include <QString>
 
@@ -53,6 +53,6 @@ using IncludeFlags = std::vector<bool>;
 // A toggle button's click: the deciding member's state decides whether the whole group is
 // cleared (it was ticked) or ticked (it was clear); other members' states play no part and
 // types outside the group are left alone.
-IncludeFlags Toggle(const ToggleGroup& group, IncludeFlags flags);
+IncludeFlags toggledFlags(const ToggleGroup& group, IncludeFlags flags);
 
 } // namespace glimmbar

@@ -1,6 +1,6 @@
-#include "PetRoles.h"
+#include "model/PetRoles.h"
 
-#include "Settings.h"
+#include "model/Settings.h"
 
 #include <algorithm>
 #include <array>
@@ -9,6 +9,34 @@
 namespace glimmbar {
 
 namespace {
+
+constexpr auto kProfessions = std::to_array<ProfessionRow>({
+    {.profession = Profession::MP,
+     .text = "MP",
+     .caption = "&Meta-Physicist",
+     .successWords = "a Meta-Physicist",
+     .namingLink = "Name your pets"},
+    {.profession = Profession::Engineer,
+     .text = "Engineer",
+     .caption = "&Engineer",
+     .successWords = "an Engineer",
+     .namingLink = "Name your robot(s)"},
+    {.profession = Profession::Bureaucrat,
+     .text = "Bureaucrat",
+     .caption = "&Bureaucrat",
+     .successWords = "a Bureaucrat",
+     .namingLink = "Name your 'droid"},
+});
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kProfessions.size(); ++i) {
+            if (static_cast<std::size_t>(kProfessions[i].profession) != i) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "the professions stand in the order of Profession");
 
 using enum PetRole;
 using S = Settings;
@@ -281,22 +309,22 @@ static_assert([] {
 
 } // namespace
 
+std::span<const ProfessionRow> professions() {
+    return kProfessions;
+}
+
+const ProfessionRow& professionRow(Profession profession) {
+    return kProfessions[static_cast<std::size_t>(profession)];
+}
+
 QString professionText(Profession profession) {
-    switch (profession) {
-    case Profession::MP:
-        return QStringLiteral("MP");
-    case Profession::Engineer:
-        return QStringLiteral("Engineer");
-    case Profession::Bureaucrat:
-        return QStringLiteral("Bureaucrat");
-    }
-    return {};
+    return QLatin1String(professionRow(profession).text);
 }
 
 std::optional<Profession> professionFromText(const QString& text) {
-    for (const Profession p : {Profession::MP, Profession::Engineer, Profession::Bureaucrat}) {
-        if (text == professionText(p)) {
-            return p;
+    for (const ProfessionRow& row : kProfessions) {
+        if (text == QLatin1String(row.text)) {
+            return row.profession;
         }
     }
     return std::nullopt;

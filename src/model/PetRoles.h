@@ -5,7 +5,7 @@
 // table).
 #pragma once
 
-#include "calculator/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
+#include "model/PetCategories.h" // CalcPetType, written from data/pet-tables.tsv
 
 #include <QString>
 
@@ -23,6 +23,19 @@ struct Settings;
 class TextField;
 
 enum class Profession { MP, Engineer, Bureaucrat };
+
+// What differs from one profession to the next, besides its roles.
+struct ProfessionRow {
+    Profession profession;
+    const char* text;         // "MP": as glimmbar.cfg stores it
+    const char* caption;      // the naming window's choice, with its access key
+    const char* successWords; // "a Meta-Physicist", as Create Files' success message says it
+    const char* namingLink;   // the help file's first link, which runs the naming script
+};
+
+// In the order of the naming window's choices.
+std::span<const ProfessionRow> professions();
+const ProfessionRow& professionRow(Profession profession);
 
 // "MP", "Engineer" or "Bureaucrat": the text the settings file stores.
 QString professionText(Profession profession);

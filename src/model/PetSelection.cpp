@@ -1,8 +1,8 @@
-#include "PetSelection.h"
+#include "model/PetSelection.h"
 
 namespace glimmbar {
 
-bool LoadPetSelection(PetSelection& selection, const QString& file) {
+bool loadPetSelection(PetSelection& selection, const QString& file) {
     TextReader reader(file);
     if (!reader.isOpen()) {
         return false;
@@ -21,7 +21,7 @@ bool LoadPetSelection(PetSelection& selection, const QString& file) {
     return true;
 }
 
-FileResult SavePetSelection(const PetSelection& selection, const QString& file) {
+FileResult savePetSelection(const PetSelection& selection, const QString& file) {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(selection.include.size()));
     for (const bool flag : selection.include) {
@@ -30,9 +30,9 @@ FileResult SavePetSelection(const PetSelection& selection, const QString& file) 
     return writeTextLines(file, lines);
 }
 
-FileResult CreateDefaultPetSelection(PetSelection& selection, const QString& file) {
+FileResult createDefaultPetSelection(PetSelection& selection, const QString& file) {
     selection.include.assign(petTypes().size(), true);
-    return SavePetSelection(selection, file);
+    return savePetSelection(selection, file);
 }
 
 } // namespace glimmbar

@@ -2,12 +2,11 @@
 // catalogue's order and nothing else.
 #pragma once
 
-#include "FileLayer.h"
-#include "PetCatalogue.h"
+#include "files/FileLayer.h"
+#include "model/FileNames.h"
+#include "model/PetCatalogue.h"
 
 namespace glimmbar {
-
-inline const QString kPetSelectionFileName = QStringLiteral("petselect.cfg");
 
 struct PetSelection {
     // Every type left out until the file is loaded.
@@ -21,13 +20,13 @@ struct PetSelection {
 // Reads up to 56 lines. A whole number sets (non-zero) or clears (zero) its type's flag; a
 // missing or non-numeric line leaves that flag as it was. False when the file cannot be
 // opened (and nothing changes).
-bool LoadPetSelection(PetSelection& selection, const QString& file = kPetSelectionFileName);
+bool loadPetSelection(PetSelection& selection, const QString& file = kPetSelectionFileName);
 
-FileResult SavePetSelection(const PetSelection& selection,
+FileResult savePetSelection(const PetSelection& selection,
                             const QString& file = kPetSelectionFileName);
 
 // Includes every type and writes 56 lines of "1".
-FileResult CreateDefaultPetSelection(PetSelection& selection,
+FileResult createDefaultPetSelection(PetSelection& selection,
                                      const QString& file = kPetSelectionFileName);
 
 } // namespace glimmbar

@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "model/Settings.h"
 
 #include <array>
 #include <cstddef>
@@ -170,7 +170,7 @@ QStringList Settings::lines() const {
     return out;
 }
 
-bool LoadSettings(Settings& settings, const QString& file) {
+bool loadSettings(Settings& settings, const QString& file) {
     TextReader reader(file);
     if (!reader.isOpen()) {
         return false;
@@ -185,11 +185,11 @@ bool LoadSettings(Settings& settings, const QString& file) {
     return true;
 }
 
-FileResult SaveSettings(const Settings& settings, const QString& file) {
+FileResult saveSettings(const Settings& settings, const QString& file) {
     return writeTextLines(file, settings.lines());
 }
 
-FileResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
+FileResult updateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
                               Settings* loaded, const QString& file) {
     QStringList stored;
     {
@@ -211,8 +211,8 @@ FileResult UpdateSettingsFile(const Settings& values, const std::vector<Settings
     return result;
 }
 
-FileResult CreateDefaultSettings(const QString& file) {
-    return SaveSettings(Settings::defaults(), file);
+FileResult createDefaultSettings(const QString& file) {
+    return saveSettings(Settings::defaults(), file);
 }
 
 } // namespace glimmbar

@@ -3,8 +3,9 @@
 // here. A pet role added after the first six keeps its two lines after the thirtieth.
 #pragma once
 
-#include "FileLayer.h"
-#include "PetRoles.h"
+#include "files/FileLayer.h"
+#include "model/FileNames.h"
+#include "model/PetRoles.h"
 
 #include <QString>
 
@@ -15,7 +16,6 @@
 
 namespace glimmbar {
 
-inline const QString kSettingsFileName = QStringLiteral("glimmbar.cfg");
 // Line 1 as the program writes it.
 inline const QString kSettingsHeader = QStringLiteral("Glimmbar Config File");
 inline const QString kNoScriptsDir = QStringLiteral("(None)");
@@ -139,16 +139,16 @@ private:
 // Reads the file into `settings`. A short file leaves the later fields as they were; a
 // remember flag is set only by a line that is exactly "1". False when the file cannot be
 // opened (and `settings` is untouched).
-bool LoadSettings(Settings& settings, const QString& file = kSettingsFileName);
+bool loadSettings(Settings& settings, const QString& file = kSettingsFileName);
 
-FileResult SaveSettings(const Settings& settings, const QString& file = kSettingsFileName);
+FileResult saveSettings(const Settings& settings, const QString& file = kSettingsFileName);
 
 // Rewrites only the lines of `fields`, taking their values from `values`; every other line is
 // written back exactly as it was read (a line a short file lacks counts as empty). When
 // `loaded` is given, it takes the same new values and keeps its other fields.
-FileResult UpdateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
+FileResult updateSettingsFile(const Settings& values, const std::vector<SettingsField>& fields,
                               Settings* loaded = nullptr, const QString& file = kSettingsFileName);
 
-FileResult CreateDefaultSettings(const QString& file = kSettingsFileName);
+FileResult createDefaultSettings(const QString& file = kSettingsFileName);
 
 } // namespace glimmbar

@@ -1,6 +1,6 @@
-#include "Startup.h"
+#include "model/Startup.h"
 
-#include "GameFolder.h"
+#include "model/GameFolder.h"
 
 #include <QDir>
 
@@ -20,21 +20,21 @@ Message cannotCreate(const FileResult& result) {
 
 StartupOutcome runStartup() {
     StartupOutcome outcome;
-    if (!FExists(kSettingsFileName)) {
-        if (const FileResult made = CreateDefaultSettings(); !made) {
+    if (!fileExists(kSettingsFileName)) {
+        if (const FileResult made = createDefaultSettings(); !made) {
             outcome.failure = cannotCreate(made);
             return outcome;
         }
     }
-    if (!FExists(kPetSelectionFileName)) {
-        if (const FileResult made = CreateDefaultPetSelection(outcome.selection); !made) {
+    if (!fileExists(kPetSelectionFileName)) {
+        if (const FileResult made = createDefaultPetSelection(outcome.selection); !made) {
             outcome.failure = cannotCreate(made);
             return outcome;
         }
     } else {
-        LoadPetSelection(outcome.selection);
+        loadPetSelection(outcome.selection);
     }
-    LoadSettings(outcome.settings);
+    loadSettings(outcome.settings);
     const QString& scriptsDir = outcome.settings.ScriptsDirName;
     if (scriptsDir != kNoScriptsDir && gameFoundAbove(scriptsDir)) {
         outcome.window = FirstWindow::NamingWindow;

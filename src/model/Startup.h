@@ -2,10 +2,10 @@
 // once, and the stored scripts folder decides whether the player is asked for the game folder.
 #pragma once
 
-#include "FileLayer.h"
-#include "Messages.h"
-#include "PetSelection.h"
-#include "Settings.h"
+#include "files/FileLayer.h"
+#include "model/Messages.h"
+#include "model/PetSelection.h"
+#include "model/Settings.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "model/WorkingFolder.h"
 
-#include "model/FileLayer.h"
+#include "files/FileLayer.h"
 #include "model/Settings.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ QString chooseWorkingFolder(const WorkingFolderFacts& facts) {
 
 QString enterWorkingFolder(bool runsInstalled, const QString& perUserFolder) {
     const QString current = QDir::currentPath();
-    const WorkingFolderFacts facts{current, FExists(kSettingsFileName), runsInstalled,
+    const WorkingFolderFacts facts{current, fileExists(kSettingsFileName), runsInstalled,
                                    perUserFolder};
     const QString chosen = chooseWorkingFolder(facts);
     if (chosen == current) {
@@ -44,7 +44,7 @@ void setDataFolders(const QStringList& folders) {
 }
 
 std::optional<QString> findDataFile(const QString& bareName, const QStringList& folders) {
-    if (FExists(bareName)) {
+    if (fileExists(bareName)) {
         return bareName;
     }
     for (const QString& folder : folders) {
@@ -52,7 +52,7 @@ std::optional<QString> findDataFile(const QString& bareName, const QStringList& 
             continue;
         }
         const QString candidate = QDir(folder).filePath(bareName);
-        if (FExists(candidate)) {
+        if (fileExists(candidate)) {
             return candidate;
         }
     }

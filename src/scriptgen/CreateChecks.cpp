@@ -1,4 +1,4 @@
-#include "CreateChecks.h"
+#include "scriptgen/CreateChecks.h"
 
 #include "model/GameFolder.h"
 #include "model/Options.h"
@@ -25,16 +25,15 @@ constexpr char16_t kLastUncountedCode = 26;
 constexpr qsizetype kShortestAllowedName = 4;
 
 // True when the name has at least four characters the game's name filter counts; otherwise
-// shows the refusal for the pet of `ParticularPetType` ("attack pet", "healpet", "mezz pet",
+// shows the refusal for the pet of `roleLabel` ("attack pet", "healpet", "mezz pet",
 // "robot", "droid").
-bool CheckPetNameLength(const QString& PetNameToCheck, const QString& ParticularPetType,
-                        MessageSink& messages) {
-    const auto counted = std::count_if(PetNameToCheck.begin(), PetNameToCheck.end(),
+bool checkNameLength(const QString& name, const QString& roleLabel, MessageSink& messages) {
+    const auto counted = std::count_if(name.begin(), name.end(),
                                        [](QChar c) { return c.unicode() > kLastUncountedCode; });
     if (counted >= kShortestAllowedName) {
         return true;
     }
-    refuse(messages, QStringLiteral("Your ") + ParticularPetType +
+    refuse(messages, QStringLiteral("Your ") + roleLabel +
                          QStringLiteral(" has a name less than four characters in length.  "
                                         "Anarchy Online's name filter will not allow your pet "
                                         "name, so script files cannot be created."));
@@ -61,7 +60,7 @@ bool checkNames(Profession profession, const Settings& s, MessageSink& messages)
             continue;
         }
         anyNamed = true;
-        passed = CheckPetNameLength(name, QLatin1String(check.lengthLabel), messages) && passed;
+        passed = checkNameLength(name, QLatin1String(check.lengthLabel), messages) && passed;
     }
     if (passed && !anyNamed) {
         refuse(messages, QStringLiteral("You cannot make the control script files unless you "

@@ -1,6 +1,7 @@
-#include "CreateCommand.h"
+#include "scriptgen/CreateCommand.h"
 
 #include "model/GameFolder.h"
+#include "model/PetRoles.h"
 #include "scriptgen/CreateChecks.h"
 
 #include <optional>
@@ -17,19 +18,9 @@ Message writeFailureMessage(const FileResult& failure) {
 }
 
 Message successMessage(Profession profession) {
-    QString who;
-    switch (profession) {
-    case Profession::MP:
-        who = QStringLiteral(" Meta-Physicist");
-        break;
-    case Profession::Engineer:
-        who = QStringLiteral("n Engineer");
-        break;
-    case Profession::Bureaucrat:
-        who = QStringLiteral(" Bureaucrat");
-        break;
-    }
-    return {QStringLiteral("Script files for a") + who + QStringLiteral(" have been created."),
+    return {QStringLiteral("Script files for ") +
+                QLatin1String(professionRow(profession).successWords) +
+                QStringLiteral(" have been created."),
             QStringLiteral("Glimmbar has created your files!"), MessageIcon::Information};
 }
 

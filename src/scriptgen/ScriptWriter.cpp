@@ -1,4 +1,4 @@
-#include "ScriptWriter.h"
+#include "scriptgen/ScriptWriter.h"
 
 #include "model/GameFolder.h"
 #include "model/Messages.h"
@@ -111,15 +111,7 @@ FileContent healScript(const Settings& s, const PetRoleRow& role) {
 
 // The first link of every help file runs the naming script.
 HelpLink namingLink(Profession profession) {
-    switch (profession) {
-    case Profession::MP:
-        return {"Name your pets", " /macro NamePet /", &Settings::Naming};
-    case Profession::Engineer:
-        return {"Name your robot(s)", " /macro NamePet /", &Settings::Naming};
-    case Profession::Bureaucrat:
-        return {"Name your 'droid", " /macro NamePet /", &Settings::Naming};
-    }
-    return {};
+    return {professionRow(profession).namingLink, " /macro NamePet /", &Settings::Naming};
 }
 
 void appendLink(FileContent& c, const HelpLink& link) {

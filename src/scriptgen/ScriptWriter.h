@@ -4,8 +4,8 @@
 // what refuses a run is CreateChecks' business.
 #pragma once
 
+#include "files/FileLayer.h"
 #include "model/FileFit.h"
-#include "model/FileLayer.h"
 #include "model/PetCatalogue.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"

@@ -1,4 +1,4 @@
-#include "ColourNameBox.h"
+#include "ui/ColourNameBox.h"
 
 #include "model/ColourCodes.h"
 

@@ -1,4 +1,4 @@
-#include "DialogSeam.h"
+#include "ui/DialogSeam.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

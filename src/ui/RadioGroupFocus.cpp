@@ -1,4 +1,4 @@
-#include "RadioGroupFocus.h"
+#include "ui/RadioGroupFocus.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>

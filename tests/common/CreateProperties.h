@@ -9,7 +9,7 @@
 
 #include "RecordingSink.h"
 
-#include "model/FileLayer.h"
+#include "files/FileLayer.h"
 #include "model/PetRoles.h"
 #include "model/Settings.h"
 #include "scriptgen/CreateChecks.h"
@@ -84,7 +84,7 @@ inline QString petNameFails(QByteArrayView input) {
     }
     Settings settings = Settings::defaults();
     settings.ScriptsDirName = kScriptsDir;
-    settings.LastModeUsedMEC = QStringList{"MP", "Engineer", "Bureaucrat"}[int(profession)];
+    settings.LastModeUsedMEC = professionText(profession);
     for (const PetRole role : professionRoles(profession)) {
         settings.petName(role) = name;
         settings.remembers(role) = true;
@@ -109,7 +109,7 @@ inline QString petNameFails(QByteArrayView input) {
         }
     }
     Settings loaded = Settings::defaults();
-    LoadSettings(loaded);
+    loadSettings(loaded);
     for (const PetRole role : professionRoles(profession)) {
         if (loaded.petName(role) != name) {
             return QStringLiteral("glimmbar.cfg gives back ") + loaded.petName(role);

@@ -43,7 +43,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(GLIMMBAR_TEST_DATA "/calculator/tables/") + cells[1],
                                 folder.filePath(calcCategory(type).dataFile)));
         }
-        const CalcResult result = CalculateBestPet(type, cells[2]);
+        const CalcResult result = calculateBestPet(type, cells[2]);
         QCOMPARE(result.correctedSkill.value_or(cells[2]), cells[3]);
         if (cells.value(4) == QLatin1String("Missing")) {
             QCOMPARE(result.kind, CalcResult::Kind::MissingFile);

@@ -10,7 +10,7 @@ using namespace glimmbar;
 namespace {
 
 QList<QStringList> table(const char* name) {
-    QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/") + QLatin1String(name));
+    QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/model/") + QLatin1String(name));
     QList<QStringList> rows;
     for (const QByteArray& line :
          file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
@@ -68,7 +68,7 @@ private slots:
                     flags[f] = (f + static_cast<std::size_t>(i)) % 3 == 0;
                 }
                 flags[static_cast<std::size_t>(g.decidingMember)] = decidingTicked;
-                const IncludeFlags after = Toggle(g, flags);
+                const IncludeFlags after = toggledFlags(g, flags);
                 for (std::size_t f = 0; f < flags.size(); ++f) {
                     const bool member = rows[i][3].split(' ').contains(keyAt(static_cast<int>(f)));
                     QCOMPARE(after[f], member ? !decidingTicked : flags[f]);

@@ -1,4 +1,4 @@
-#include "model/FileLayer.h"
+#include "files/FileLayer.h"
 
 #include "TestFolder.h"
 
@@ -69,15 +69,15 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"out.txt"}));
         // A NUL from a hand-edited settings file names nothing, and says so without a fuss.
         const QString withNul = QString("out.txt%1x").arg(QChar(0));
-        QVERIFY(!FExists(withNul));
-        QVERIFY(!DirExists(withNul));
+        QVERIFY(!fileExists(withNul));
+        QVERIFY(!folderExists(withNul));
         QVERIFY(!TextReader(withNul).isOpen());
         QVERIFY(!writeTextLines(withNul, {"x"}));
         QVERIFY(!makeDirectory(withNul));
         // Only one folder level is made.
         QVERIFY(makeDirectory("scripts\\"));
         QVERIFY(makeDirectory("scripts"));
-        QVERIFY(DirExists("scripts"));
+        QVERIFY(folderExists("scripts"));
         QVERIFY(!makeDirectory("a\\b\\c"));
     }
 
@@ -133,8 +133,8 @@ private slots:
             return path.replace("ROOTW", QString(root).replace('/', '\\')).replace("ROOT", root);
         };
         QCOMPARE(nativePath(inFolder(stored)), inFolder(native));
-        QCOMPARE(FExists(inFolder(stored)), found == "file");
-        QCOMPARE(DirExists(inFolder(stored)), found == "folder");
+        QCOMPARE(fileExists(inFolder(stored)), found == "file");
+        QCOMPARE(folderExists(inFolder(stored)), found == "folder");
     }
 };
 

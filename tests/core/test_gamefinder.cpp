@@ -1,5 +1,5 @@
-#include "model/FileLayer.h"
-#include "model/GameFinder.h"
+#include "files/FileLayer.h"
+#include "finder/GameFinder.h"
 
 #include "TestFolder.h"
 

@@ -1,4 +1,4 @@
-// glimmbar.cfg and petselect.cfg: each file in tests/data/scriptgen/settings is loaded into a
+// glimmbar.cfg and petselect.cfg: each file in tests/data/model/settings is loaded into a
 // record and saved again, and must give the bytes of its ".saved" twin.
 #include "model/PetSelection.h"
 #include "model/Settings.h"
@@ -11,7 +11,7 @@ using namespace glimmbar;
 
 namespace {
 
-const QString kData = QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/settings/");
+const QString kData = QStringLiteral(GLIMMBAR_TEST_DATA "/model/settings/");
 
 QByteArray data(const QString& name) {
     QFile file(kData + name);
@@ -45,8 +45,8 @@ private slots:
         Settings s = Settings::defaults();
         s.FollowOrBehind = true;
         s.MPAttackAnnounce = QStringLiteral("kept");
-        QVERIFY(isSelection ? LoadPetSelection(selection) : LoadSettings(s));
-        QVERIFY(isSelection ? SavePetSelection(selection) : SaveSettings(s));
+        QVERIFY(isSelection ? loadPetSelection(selection) : loadSettings(s));
+        QVERIFY(isSelection ? savePetSelection(selection) : saveSettings(s));
         QCOMPARE(folder.read(file), data(name + ".saved"));
     }
 
@@ -54,15 +54,15 @@ private slots:
         TestFolder folder;
         Settings s = Settings::defaults();
         PetSelection p;
-        QVERIFY(!LoadSettings(s));
-        QVERIFY(!LoadPetSelection(p));
+        QVERIFY(!loadSettings(s));
+        QVERIFY(!loadPetSelection(p));
         QVERIFY(s == Settings::defaults());
         QVERIFY(p == PetSelection{});
-        QVERIFY(CreateDefaultSettings());
-        QVERIFY(CreateDefaultPetSelection(p));
+        QVERIFY(createDefaultSettings());
+        QVERIFY(createDefaultPetSelection(p));
         QCOMPARE(folder.read(kSettingsFileName), data("first-run.cfg.saved"));
         QCOMPARE(folder.read(kPetSelectionFileName), data("first-run.sel.saved"));
-        QVERIFY(LoadSettings(s));
+        QVERIFY(loadSettings(s));
         QVERIFY(s == Settings::defaults());
     }
 };

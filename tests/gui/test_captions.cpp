@@ -1,10 +1,10 @@
 // Every caption of every window whole at the font sizes players use: 8 points as the windows
 // were drawn, 9 (Qt's default here), 11 (a usual Linux desktop) and 14.
-#include "ui/frmBrowseFolder.h"
-#include "ui/frmCalculate.h"
-#include "ui/frmNamingScreen.h"
-#include "ui/frmNewAbout.h"
-#include "ui/frmOptions.h"
+#include "ui/AboutWindow.h"
+#include "ui/CalculatorWindow.h"
+#include "ui/NamingWindow.h"
+#include "ui/OptionsWindow.h"
+#include "ui/WelcomeWindow.h"
 
 #include "GuiTestRules.h"
 #include "RecordingDialogs.h"
@@ -76,20 +76,20 @@ private slots:
             TestFolder folder;
             Settings settings;
             PetSelection selection;
-            QVERIFY(CreateDefaultSettings() && CreateDefaultPetSelection(selection));
+            QVERIFY(createDefaultSettings() && createDefaultPetSelection(selection));
             RecordingDialogs dialogs;
             const QList<GameInstall> installs{
                 {QStringLiteral("/home/player/.local/share/Steam/steamapps/common/Anarchy Online"),
                  QStringLiteral("Steam")},
                 {QStringLiteral("/home/player/.wine/drive_c/Funcom/Anarchy Online"),
                  QStringLiteral("Wine")}};
-            frmBrowseFolder welcome(settings, dialogs, installs);
-            frmNamingScreen naming(settings, selection, dialogs);
-            frmCalculate calculator(std::nullopt, dialogs);
-            frmNewAbout about;
+            WelcomeWindow welcome(settings, dialogs, installs);
+            NamingWindow naming(settings, selection, dialogs);
+            CalculatorWindow calculator(std::nullopt, dialogs);
+            AboutWindow about;
             QVERIFY(
                 about.findChild<QLabel*>("labelAboutText")->text().startsWith("Glimmbar v1.5.3\n"));
-            frmOptions options(settings, selection, dialogs);
+            OptionsWindow options(settings, selection, dialogs);
             for (QWidget* window : QWidgetList{&welcome, &naming, &calculator, &about, &options}) {
                 window->show();
                 cut << cutCaptions(*window, points);

@@ -1,10 +1,10 @@
 // Every fixed text of every window, word for word and with its access key, against one table:
 // tests/data/texts/window-texts.tsv. Each row opens its window afresh, as the program makes it.
-#include "ui/frmBrowseFolder.h"
-#include "ui/frmCalculate.h"
-#include "ui/frmNamingScreen.h"
-#include "ui/frmNewAbout.h"
-#include "ui/frmOptions.h"
+#include "ui/AboutWindow.h"
+#include "ui/CalculatorWindow.h"
+#include "ui/NamingWindow.h"
+#include "ui/OptionsWindow.h"
+#include "ui/WelcomeWindow.h"
 
 #include "GuiTestRules.h"
 #include "RecordingDialogs.h"
@@ -31,24 +31,24 @@ struct OpenWindow {
     std::unique_ptr<QWidget> window;
 
     explicit OpenWindow(const QString& name) {
-        QVERIFY(CreateDefaultSettings() && CreateDefaultPetSelection(selection));
-        QVERIFY(LoadSettings(settings));
+        QVERIFY(createDefaultSettings() && createDefaultPetSelection(selection));
+        QVERIFY(loadSettings(settings));
         if (name == QLatin1String("frmBrowseFolder")) {
             // No game found on this computer: Ok opens the folder dialog, no list is offered.
-            window = std::make_unique<frmBrowseFolder>(settings, dialogs);
+            window = std::make_unique<WelcomeWindow>(settings, dialogs);
         } else if (name == QLatin1String("frmNamingScreen")) {
-            window = std::make_unique<frmNamingScreen>(settings, selection, dialogs);
+            window = std::make_unique<NamingWindow>(settings, selection, dialogs);
             // A pet row is made when its profession first shows.
             for (const char* profession : {"Option2", "Option3", "Option1"}) {
                 window->findChild<QAbstractButton*>(QLatin1String(profession))->click();
             }
         } else if (name == QLatin1String("frmCalculate")) {
             // No profession chosen: the prompt keeps its first text.
-            window = std::make_unique<frmCalculate>(std::nullopt, dialogs);
+            window = std::make_unique<CalculatorWindow>(std::nullopt, dialogs);
         } else if (name == QLatin1String("frmNewAbout")) {
-            window = std::make_unique<frmNewAbout>();
+            window = std::make_unique<AboutWindow>();
         } else if (name == QLatin1String("frmOptions")) {
-            window = std::make_unique<frmOptions>(settings, selection, dialogs);
+            window = std::make_unique<OptionsWindow>(settings, selection, dialogs);
         }
     }
 };

@@ -1,24 +1,24 @@
-#include "frmStartup.h"
+#include "ui/WindowFlow.h"
 
-#include "frmBrowseFolder.h"
-#include "frmNamingScreen.h"
-#include "model/GameFinder.h"
+#include "finder/GameFinder.h"
 #include "model/Startup.h"
+#include "ui/NamingWindow.h"
+#include "ui/WelcomeWindow.h"
 
 #include <QCoreApplication>
 
 namespace glimmbar {
 
-frmStartup::frmStartup(Settings& settings, PetSelection& selection, DialogSeam& dialogs)
+WindowFlow::WindowFlow(Settings& settings, PetSelection& selection, DialogSeam& dialogs)
     : m_settings(settings)
     , m_selection(selection)
     , m_dialogs(dialogs) {}
 
-frmNamingScreen* frmStartup::namingWindow() const {
-    return qobject_cast<frmNamingScreen*>(m_naming.data());
+NamingWindow* WindowFlow::namingWindow() const {
+    return qobject_cast<NamingWindow*>(m_naming.data());
 }
 
-bool frmStartup::openFirstWindow() {
+bool WindowFlow::openFirstWindow() {
     StartupOutcome outcome = runStartup();
     if (outcome.failure) {
         m_dialogs.showMessage(*outcome.failure);
@@ -33,11 +33,11 @@ bool frmStartup::openFirstWindow() {
     }
     // Looking for installations costs a few file tests, on this path only.
     auto* welcome =
-        new frmBrowseFolder(m_settings, m_dialogs, findGameInstalls(gameSearchOfThisComputer()));
+        new WelcomeWindow(m_settings, m_dialogs, findGameInstalls(gameSearchOfThisComputer()));
     welcome->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(welcome, &frmBrowseFolder::gameFolderChosen, welcome,
+    QObject::connect(welcome, &WelcomeWindow::gameFolderChosen, welcome,
                      [this] { openNamingWindow(); });
-    QObject::connect(welcome, &frmBrowseFolder::closedWithoutChoice, qApp, &QCoreApplication::quit);
+    QObject::connect(welcome, &WelcomeWindow::closedWithoutChoice, qApp, &QCoreApplication::quit);
     m_first = welcome;
     welcome->show();
     return true;
@@ -45,10 +45,10 @@ bool frmStartup::openFirstWindow() {
 
 // The naming window is the program from here on: closing it ends the program, also with the
 // About or Options window still open.
-void frmStartup::openNamingWindow() {
-    auto* naming = new frmNamingScreen(m_settings, m_selection, m_dialogs);
+void WindowFlow::openNamingWindow() {
+    auto* naming = new NamingWindow(m_settings, m_selection, m_dialogs);
     naming->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(naming, &frmNamingScreen::closed, qApp, &QCoreApplication::quit);
+    QObject::connect(naming, &NamingWindow::closed, qApp, &QCoreApplication::quit);
     m_naming = naming;
     naming->show();
 }

@@ -1,8 +1,8 @@
-#include "GameFinder.h"
+#include "finder/GameFinder.h"
 
-#include "FileLayer.h"
-#include "GameFolder.h"
-#include "LauncherFiles.h"
+#include "files/FileLayer.h"
+#include "finder/LauncherFiles.h"
+#include "model/GameFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "frmNewAbout.h"
+#include "ui/AboutWindow.h"
 
-#include "Pictures.h"
-#include "WindowPlacement.h"
 #include "model/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 namespace glimmbar {
 
-frmNewAbout::frmNewAbout(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QWidget(parent, fixedSizeWindowFlags()) {
     setObjectName(QStringLiteral("frmNewAbout"));
     // A caption of blanks: the title bar reads empty and the picture speaks for the program.
@@ -47,7 +47,7 @@ frmNewAbout::frmNewAbout(QWidget* parent)
     column->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
-QString frmNewAbout::titleLine() {
+QString AboutWindow::titleLine() {
     const QVersionNumber version =
         QVersionNumber::fromString(QCoreApplication::applicationVersion());
     return kProgramTitle + QStringLiteral(" v") + QString::number(version.majorVersion()) +
@@ -55,7 +55,7 @@ QString frmNewAbout::titleLine() {
            QString::number(version.microVersion());
 }
 
-void frmNewAbout::showCredits() {
+void AboutWindow::showCredits() {
     const QString lineEnd = QStringLiteral("\n");
     m_aboutText->setText(titleLine() + lineEnd +
                          QStringLiteral("Pet command scripts for Anarchy Online") + lineEnd +

@@ -1,4 +1,4 @@
-#include "ui/frmCalculate.h"
+#include "ui/CalculatorWindow.h"
 
 #include "GuiTestRules.h"
 #include "RecordingDialogs.h"
@@ -37,7 +37,7 @@ QString prompt(const char* skill) {
 
 } // namespace
 
-class TestFrmCalculate : public GuiTest {
+class TestCalculatorWindow : public GuiTest {
     Q_OBJECT
 
 private slots:
@@ -47,7 +47,7 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(GLIMMBAR_SOURCE_DIR "/data/engydogs.txt"),
                             folder.filePath("engydogs.txt")));
         RecordingDialogs dialogs;
-        QPointer<frmCalculate> window = new frmCalculate(Profession::Engineer, dialogs);
+        QPointer<CalculatorWindow> window = new CalculatorWindow(Profession::Engineer, dialogs);
         const auto closeOnFailure = qScopeGuard([&] { delete window; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -88,7 +88,7 @@ private slots:
     void withoutACategoryCalculateDoesNothing() {
         TestFolder folder;
         RecordingDialogs dialogs;
-        frmCalculate window(std::nullopt, dialogs);
+        CalculatorWindow window(std::nullopt, dialogs);
         QTest::keyClicks(get(&window, "txtMCTS"), QStringLiteral("12345"));
         QTest::mouseClick(get(&window, "Command1"), Qt::LeftButton);
         QCOMPARE(screen(&window).mid(0, 4),
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmCalculate)
-#include "test_frmCalculate.moc"
+QTEST_MAIN(TestCalculatorWindow)
+#include "test_calculatorwindow.moc"

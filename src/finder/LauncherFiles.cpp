@@ -1,4 +1,4 @@
-#include "LauncherFiles.h"
+#include "finder/LauncherFiles.h"
 
 #include <algorithm>
 #include <utility>

@@ -2,11 +2,11 @@
 // creates the scripts. It is the program from the moment it opens until Exit.
 #pragma once
 
-#include "DialogSeam.h"
 #include "model/ColourCodes.h"
 #include "model/PetCatalogue.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
+#include "ui/DialogSeam.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -24,19 +24,19 @@ namespace glimmbar {
 
 class ColourNameBox;
 struct PetRoleRow;
-class frmCalculate;
-class frmNewAbout;
-class frmOptions;
+class CalculatorWindow;
+class AboutWindow;
+class OptionsWindow;
 
-class frmNamingScreen : public QWidget {
+class NamingWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Shows what `settings` (as read at start-up) remembers; Create Files works with
     // `selection`.
-    frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
-                    QWidget* parent = nullptr);
-    ~frmNamingScreen() override;
+    NamingWindow(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                 QWidget* parent = nullptr);
+    ~NamingWindow() override;
 
     // What Create Files works on: the settings record with the current profession, the six
     // names as typed (also those not remembered) and the six Remember Name ticks.
@@ -87,9 +87,9 @@ private:
     QString storedName(PetRole role) const;
     void selectProfession(Profession profession);
     // Appends a colour code to the box the player was last typing in.
-    void PutInColour(int colour);
+    void appendColour(int colour);
     // Shows the rows of `profession` and hides every other row.
-    void ShowProfessionControls(Profession profession);
+    void showProfessionRows(Profession profession);
 
     Settings& m_settings;
     PetSelection& m_selection;
@@ -111,9 +111,9 @@ private:
     bool m_closing = false;
     // The windows opened from the button row have no owner, so each stays a window of its
     // own; they still go with the program.
-    QPointer<frmNewAbout> m_about;
-    QPointer<frmOptions> m_options;
-    QPointer<frmCalculate> m_calculator;
+    QPointer<AboutWindow> m_about;
+    QPointer<OptionsWindow> m_options;
+    QPointer<CalculatorWindow> m_calculator;
 };
 
 } // namespace glimmbar

@@ -7,11 +7,11 @@ class QLabel;
 
 namespace glimmbar {
 
-class frmNewAbout : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmNewAbout(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
 private:
     // "Glimmbar v" and the running program's version as major.minor.revision.

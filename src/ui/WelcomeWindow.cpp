@@ -1,8 +1,8 @@
-#include "frmBrowseFolder.h"
+#include "ui/WelcomeWindow.h"
 
-#include "EnterKey.h"
-#include "WindowPlacement.h"
 #include "model/GameFolder.h"
+#include "ui/EnterKey.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -35,8 +35,8 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 
 } // namespace
 
-frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
-                                 const QList<GameInstall>& installs, QWidget* parent)
+WelcomeWindow::WelcomeWindow(Settings& settings, DialogSeam& dialogs,
+                             const QList<GameInstall>& installs, QWidget* parent)
     : QWidget(parent, fixedSizeWindowFlags())
     , m_settings(settings)
     , m_dialogs(dialogs)
@@ -81,7 +81,7 @@ frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
         const int frame = 2 * m_list->frameWidth();
         m_list->setFixedHeight(rows * m_list->sizeHintForRow(0) + frame + 2);
         m_list->setMinimumWidth(std::min(m_list->sizeHintForColumn(0) + frame + 24, 900));
-        connect(m_list, &QListWidget::itemActivated, this, &frmBrowseFolder::useSelectedFolder);
+        connect(m_list, &QListWidget::itemActivated, this, &WelcomeWindow::useSelectedFolder);
         layout->addSpacing(6);
         layout->addWidget(found);
         layout->addWidget(m_list);
@@ -93,12 +93,12 @@ frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
     QPushButton* ok = button(QStringLiteral("&Ok"), "cmdBrowse", this);
     buttons->addWidget(ok);
     if (m_list != nullptr) {
-        connect(ok, &QPushButton::clicked, this, &frmBrowseFolder::useSelectedFolder);
+        connect(ok, &QPushButton::clicked, this, &WelcomeWindow::useSelectedFolder);
         QPushButton* other = button(QStringLiteral("&Browse\u2026"), "cmdBrowseOther", this);
-        connect(other, &QPushButton::clicked, this, &frmBrowseFolder::browseForFolder);
+        connect(other, &QPushButton::clicked, this, &WelcomeWindow::browseForFolder);
         buttons->addWidget(other);
     } else {
-        connect(ok, &QPushButton::clicked, this, &frmBrowseFolder::browseForFolder);
+        connect(ok, &QPushButton::clicked, this, &WelcomeWindow::browseForFolder);
     }
     QPushButton* cancel = button(QStringLiteral("&Cancel"), "cmdClose", this);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -115,7 +115,7 @@ frmBrowseFolder::frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
     }
 }
 
-void frmBrowseFolder::useSelectedFolder() {
+void WelcomeWindow::useSelectedFolder() {
     const int row = m_list != nullptr ? m_list->currentRow() : -1;
     if (row < 0) {
         browseForFolder();
@@ -124,7 +124,7 @@ void frmBrowseFolder::useSelectedFolder() {
     storeGameFolder(m_installs[row].folder);
 }
 
-void frmBrowseFolder::browseForFolder() {
+void WelcomeWindow::browseForFolder() {
     // Qt's dialog answers with forward slashes even on Windows, where the settings file and
     // the game expect backslashes; elsewhere this changes nothing.
     const QString folder = QDir::toNativeSeparators(m_dialogs.askFolder(
@@ -137,7 +137,7 @@ void frmBrowseFolder::browseForFolder() {
     storeGameFolder(folder);
 }
 
-void frmBrowseFolder::storeGameFolder(const QString& folder) {
+void WelcomeWindow::storeGameFolder(const QString& folder) {
     if (const std::optional<Refusal> failure = chooseGameFolder(folder, m_settings)) {
         // The welcome window stays open, so the message belongs to it.
         const ParentWindowScope messagesBelongHere(m_dialogs, this);
@@ -149,7 +149,7 @@ void frmBrowseFolder::storeGameFolder(const QString& folder) {
     close();
 }
 
-void frmBrowseFolder::closeEvent(QCloseEvent* event) {
+void WelcomeWindow::closeEvent(QCloseEvent* event) {
     if (!m_chosen) {
         emit closedWithoutChoice();
     }

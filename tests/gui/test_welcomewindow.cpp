@@ -1,8 +1,8 @@
 // Start-up and the welcome window as the player meets them, in a working folder that is also
 // the player's home, over the settings files players leave behind (tests/data/hostile).
-#include "ui/frmBrowseFolder.h"
-#include "ui/frmNamingScreen.h"
-#include "ui/frmStartup.h"
+#include "ui/NamingWindow.h"
+#include "ui/WelcomeWindow.h"
+#include "ui/WindowFlow.h"
 
 #include "GuiTestRules.h"
 #include "ProgramLoop.h"
@@ -36,7 +36,7 @@ struct Program {
     Settings settings;
     PetSelection selection;
     RecordingDialogs dialogs;
-    frmStartup startup{settings, selection, dialogs};
+    WindowFlow startup{settings, selection, dialogs};
     QWidget* first = nullptr;
 
     // Starts over the `stored` settings file with games installed in Lutris's Wine prefixes, and a
@@ -68,7 +68,7 @@ struct Program {
 
 } // namespace
 
-class TestFrmBrowseFolder : public GuiTest {
+class TestWelcomeWindow : public GuiTest {
     Q_OBJECT
 
 private slots:
@@ -92,8 +92,8 @@ private slots:
         program.click(program.first, "cmdBrowseOther");
         QCOMPARE(program.folder.read(kSettingsFileName), kLoved);
         // Choosing a game is no leaving: the program goes on in the naming window.
-        QSignalSpy left(qobject_cast<frmBrowseFolder*>(program.first),
-                        &frmBrowseFolder::closedWithoutChoice);
+        QSignalSpy left(qobject_cast<WelcomeWindow*>(program.first),
+                        &WelcomeWindow::closedWithoutChoice);
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
         QTRY_VERIFY(program.startup.namingWindow() != nullptr);
@@ -210,7 +210,7 @@ private slots:
             return;
         }
         // The naming window: Create Files writes a whole file, or refuses and writes nothing.
-        QVERIFY(qobject_cast<frmNamingScreen*>(program.first) != nullptr);
+        QVERIFY(qobject_cast<NamingWindow*>(program.first) != nullptr);
         program.first->findChild<QLineEdit*>("txtAttackPetName")->setText("Firebrand");
         program.click(program.first, "cmdCreateFile");
         const bool refused = name.startsWith("refused");
@@ -232,5 +232,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmBrowseFolder)
-#include "test_frmBrowseFolder.moc"
+QTEST_MAIN(TestWelcomeWindow)
+#include "test_welcomewindow.moc"

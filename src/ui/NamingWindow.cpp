@@ -1,16 +1,16 @@
-#include "frmNamingScreen.h"
+#include "ui/NamingWindow.h"
 
-#include "ColourNameBox.h"
-#include "EnterKey.h"
-#include "Pictures.h"
-#include "RadioGroupFocus.h"
-#include "WindowPlacement.h"
-#include "frmCalculate.h"
-#include "frmNewAbout.h"
-#include "frmOptions.h"
 #include "model/ColourCodes.h"
 #include "model/PetRoles.h"
 #include "scriptgen/CreateCommand.h"
+#include "ui/AboutWindow.h"
+#include "ui/CalculatorWindow.h"
+#include "ui/ColourNameBox.h"
+#include "ui/EnterKey.h"
+#include "ui/OptionsWindow.h"
+#include "ui/Pictures.h"
+#include "ui/RadioGroupFocus.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -35,9 +35,6 @@ bool facedLikeTheMenu(const GameColour& colour) {
     return qstrcmp(colour.name, "Grey") == 0;
 }
 
-// The order the style toggle repaints the buttons in (indexes into gameColours()).
-constexpr std::array<int, 12> kRepaintOrder = {11, 0, 2, 10, 5, 8, 9, 6, 7, 4, 3, 1};
-
 const QString kShowColours = QStringLiteral("Click here to show buttons as colors");
 const QString kShowText = QStringLiteral("Click here to show buttons as text");
 
@@ -53,10 +50,6 @@ int lineCount() {
 constexpr int kPictureSize = 32;
 // The name boxes are drawn in a 12-point font where the window's is 8 points.
 constexpr double kNameBoxFontScale = 1.5;
-
-QString text(const char* latin1) {
-    return QString::fromLatin1(latin1);
-}
 
 // Windows' menu background (system colour 4): Grey's colour face and every button's face
 // after a switch back to text.
@@ -88,16 +81,16 @@ void sizeAlike(std::span<QPushButton* const> buttons, int minWidth) {
 
 // A role's name box and Remember box: txtAttackPetName, chkRememberAttack.
 QString nameBoxName(const PetRoleRow& role) {
-    return QStringLiteral("txt") + text(role.naming.fieldStem) + QStringLiteral("PetName");
+    return QStringLiteral("txt") + QLatin1String(role.naming.fieldStem) + QStringLiteral("PetName");
 }
 QString rememberBoxName(const PetRoleRow& role) {
-    return QStringLiteral("chkRemember") + text(role.naming.fieldStem);
+    return QStringLiteral("chkRemember") + QLatin1String(role.naming.fieldStem);
 }
 
 } // namespace
 
-frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
-                                 QWidget* parent)
+NamingWindow::NamingWindow(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                           QWidget* parent)
     : QWidget(parent, fixedSizeWindowFlags())
     , m_settings(settings)
     , m_selection(selection)
@@ -127,7 +120,7 @@ frmNamingScreen::frmNamingScreen(Settings& settings, PetSelection& selection, Di
     // building its 56 boxes up front made start-up noticeably slower for nothing.
 }
 
-frmNamingScreen::~frmNamingScreen() {
+NamingWindow::~NamingWindow() {
     // Closing the window on its way out takes the focus from a name box; this window is no
     // longer there to hear of it.
     for (const RowControls& row : m_rows) {
@@ -154,15 +147,15 @@ void bringToFront(QWidget* window) {
 // rows two lines apart never meet and the window keeps its height whichever profession shows.
 // The rows themselves are made when their profession first shows (buildRow): most players keep
 // to one profession, and making every row, its picture decoded, slowed each start for nothing.
-QGridLayout* frmNamingScreen::buildPetRows() {
+QGridLayout* NamingWindow::buildPetRows() {
     m_petGrid = new QGridLayout;
     m_petGrid->setVerticalSpacing(0);
     // The labels' column is as wide as the widest caption, shown or not.
     int labelWidth = 0;
     for (const PetRoleRow& role : petRoles()) {
-        labelWidth =
-            std::max(labelWidth,
-                     fontMetrics().size(Qt::TextShowMnemonic, text(role.naming.caption)).width());
+        labelWidth = std::max(
+            labelWidth,
+            fontMetrics().size(Qt::TextShowMnemonic, QLatin1String(role.naming.caption)).width());
     }
     m_petGrid->setColumnMinimumWidth(0, labelWidth);
     m_petGrid->setColumnMinimumWidth(1, kPictureSize);
@@ -170,11 +163,11 @@ QGridLayout* frmNamingScreen::buildPetRows() {
     return m_petGrid;
 }
 
-void frmNamingScreen::buildRow(const PetRoleRow& role) {
+void NamingWindow::buildRow(const PetRoleRow& role) {
     QFont nameFont = font();
     nameFont.setPointSizeF(font().pointSizeF() * kNameBoxFontScale);
     RowControls& row = rowOf(role.role);
-    const QString caption = text(role.naming.caption);
+    const QString caption = QLatin1String(role.naming.caption);
 
     row.name = new ColourNameBox(nameBoxName(role), caption, nameFont, this);
     connect(row.name, &ColourNameBox::left, this, [this, &row] { m_colourTarget = row.name; });
@@ -186,8 +179,8 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
     row.label->setMinimumHeight(boxHeight);
 
     row.picture = new QLabel(this);
-    row.picture->setObjectName(text(role.naming.pictureName));
-    row.picture->setPixmap(picture(text(role.naming.picture)));
+    row.picture->setObjectName(QLatin1String(role.naming.pictureName));
+    row.picture->setPixmap(picture(QLatin1String(role.naming.picture)));
     row.picture->setAlignment(Qt::AlignCenter);
     row.picture->setAccessibleName(caption);
     row.picture->setMinimumHeight(boxHeight);
@@ -225,24 +218,20 @@ void frmNamingScreen::buildRow(const PetRoleRow& role) {
 }
 
 // Side by side, each at the start of an equal third of the row.
-QLayout* frmNamingScreen::buildProfessionButtons() {
-    static constexpr std::array<const char*, 3> kCaptions = {"&Meta-Physicist", "&Engineer",
-                                                             "&Bureaucrat"};
-    static constexpr std::array<Profession, 3> kProfessions = {Profession::MP, Profession::Engineer,
-                                                               Profession::Bureaucrat};
+QLayout* NamingWindow::buildProfessionButtons() {
     auto* group = new QButtonGroup(this);
     auto* row = new QGridLayout;
     const int indent = fontMetrics().averageCharWidth() * 8;
     row->setContentsMargins(indent, 0, indent, 0);
     for (std::size_t i = 0; i < m_professionButtons.size(); ++i) {
-        auto* button = new QRadioButton(text(kCaptions[i]), this);
+        auto* button = new QRadioButton(QLatin1String(professions()[i].caption), this);
         group->addButton(button);
         button->setObjectName(QStringLiteral("Option") + QString::number(i + 1));
         row->addWidget(button, 0, static_cast<int>(i), Qt::AlignLeft);
         row->setColumnStretch(static_cast<int>(i), 1);
         // Every way of selecting a profession (mouse, arrow keys, access key, a screen reader's
         // toggle) checks its button; acting on that gives them all the same window.
-        const Profession profession = kProfessions[i];
+        const Profession profession = professions()[i].profession;
         connect(button, &QRadioButton::toggled, this, [this, profession](bool checked) {
             if (checked) {
                 selectProfession(profession);
@@ -259,10 +248,10 @@ QLayout* frmNamingScreen::buildProfessionButtons() {
 
 // The style toggle centred above two rows of six colour buttons, all as wide as the widest
 // colour name needs.
-QLayout* frmNamingScreen::buildColourBlock() {
+QLayout* NamingWindow::buildColourBlock() {
     m_textOrColors = new QPushButton(kShowColours, this);
     m_textOrColors->setObjectName(QStringLiteral("cmdTextOrColors"));
-    connect(m_textOrColors, &QPushButton::clicked, this, &frmNamingScreen::switchColourFaces);
+    connect(m_textOrColors, &QPushButton::clicked, this, &NamingWindow::switchColourFaces);
     m_textOrColors->setMinimumWidth(m_textOrColors->sizeHint().width() +
                                     fontMetrics().averageCharWidth() * 4);
 
@@ -270,12 +259,13 @@ QLayout* frmNamingScreen::buildColourBlock() {
     colours->setVerticalSpacing(colours->verticalSpacing() / 2);
     for (std::size_t i = 0; i < gameColours().size(); ++i) {
         const GameColour& colour = gameColours()[i];
-        auto* button = new QPushButton(text(colour.name), this);
-        button->setObjectName(QStringLiteral("PutIn") + text(colour.name).remove(QLatin1Char(' ')));
+        auto* button = new QPushButton(QLatin1String(colour.name), this);
+        button->setObjectName(QStringLiteral("PutIn") +
+                              QString(QLatin1String(colour.name)).remove(QLatin1Char(' ')));
         // The colour face has no caption; the name still tells a screen reader what it is.
         button->setAccessibleName(button->text());
         const int number = colour.number;
-        connect(button, &QPushButton::clicked, this, [this, number] { PutInColour(number); });
+        connect(button, &QPushButton::clicked, this, [this, number] { appendColour(number); });
         colours->addWidget(button, static_cast<int>(i / 6), static_cast<int>(i % 6));
         m_colourButtons[i] = button;
     }
@@ -292,29 +282,28 @@ QLayout* frmNamingScreen::buildColourBlock() {
 }
 
 // Five buttons of one width, centred.
-QLayout* frmNamingScreen::buildButtonRow() {
+QLayout* NamingWindow::buildButtonRow() {
     struct ButtonSpec {
         const char* name;
         const char* caption;
         const char* toolTip;
-        void (frmNamingScreen::*click)();
+        void (NamingWindow::*click)();
     };
     static constexpr std::array<ButtonSpec, 5> kButtons = {{
-        {"cmdAboutButton", "&About", "About this program", &frmNamingScreen::openAbout},
-        {"cmdMiscButton", "&Options", nullptr, &frmNamingScreen::openOptions},
-        {"cmdCalculate", "Calc&ulate", nullptr, &frmNamingScreen::openCalculator},
-        {"cmdCreateFile", "&Create Files", "Create the pet name files",
-         &frmNamingScreen::createFiles},
-        {"cmdExit", "E&xit", "Exit the program", &frmNamingScreen::exitProgram},
+        {"cmdAboutButton", "&About", "About this program", &NamingWindow::openAbout},
+        {"cmdMiscButton", "&Options", nullptr, &NamingWindow::openOptions},
+        {"cmdCalculate", "Calc&ulate", nullptr, &NamingWindow::openCalculator},
+        {"cmdCreateFile", "&Create Files", "Create the pet name files", &NamingWindow::createFiles},
+        {"cmdExit", "E&xit", "Exit the program", &NamingWindow::exitProgram},
     }};
     auto* row = new QHBoxLayout;
     row->addStretch();
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const ButtonSpec& spec = kButtons[i];
-        auto* button = new QPushButton(text(spec.caption), this);
-        button->setObjectName(text(spec.name));
+        auto* button = new QPushButton(QLatin1String(spec.caption), this);
+        button->setObjectName(QLatin1String(spec.name));
         if (spec.toolTip != nullptr) {
-            button->setToolTip(text(spec.toolTip));
+            button->setToolTip(QLatin1String(spec.toolTip));
         }
         row->addWidget(button);
         connect(button, &QPushButton::clicked, this, spec.click);
@@ -325,7 +314,7 @@ QLayout* frmNamingScreen::buildButtonRow() {
     return row;
 }
 
-void frmNamingScreen::showStoredNames() {
+void NamingWindow::showStoredNames() {
     const std::optional<Profession> stored = professionFromText(m_settings.LastModeUsedMEC);
     if (stored) {
         // Checking the button selects the profession, as the player's click would.
@@ -342,18 +331,18 @@ void frmNamingScreen::showStoredNames() {
     }
 }
 
-QString frmNamingScreen::storedName(PetRole role) const {
+QString NamingWindow::storedName(PetRole role) const {
     return m_settings.remembers(role) ? m_settings.petName(role) : QString();
 }
 
-void frmNamingScreen::selectProfession(Profession profession) {
+void NamingWindow::selectProfession(Profession profession) {
     m_settings.LastModeUsedMEC = professionText(profession);
-    ShowProfessionControls(profession);
+    showProfessionRows(profession);
     // After the switch: hiding the box that had the focus must not make it the target.
     m_colourTarget = rowOf(professionRoles(profession).front()).name;
 }
 
-void frmNamingScreen::buildRows(Profession profession) {
+void NamingWindow::buildRows(Profession profession) {
     for (const PetRole role : professionRoles(profession)) {
         if (rowOf(role).name == nullptr) {
             buildRow(roleRow(role));
@@ -361,18 +350,18 @@ void frmNamingScreen::buildRows(Profession profession) {
     }
 }
 
-void frmNamingScreen::ShowProfessionControls(Profession profession) {
+void NamingWindow::showProfessionRows(Profession profession) {
     buildRows(profession);
     for (const PetRole role : kAllRoles) {
         rowOf(role).setVisible(roleProfession(role) == profession);
     }
 }
 
-std::array<QWidget*, 4> frmNamingScreen::RowControls::controls() const {
+std::array<QWidget*, 4> NamingWindow::RowControls::controls() const {
     return {label, picture, name, remember};
 }
 
-void frmNamingScreen::RowControls::setVisible(bool shown) const {
+void NamingWindow::RowControls::setVisible(bool shown) const {
     if (name != nullptr) {
         for (QWidget* control : controls()) {
             control->setVisible(shown);
@@ -380,26 +369,27 @@ void frmNamingScreen::RowControls::setVisible(bool shown) const {
     }
 }
 
-void frmNamingScreen::PutInColour(int colour) {
+void NamingWindow::appendColour(int colour) {
     if (m_colourTarget != nullptr) {
         m_colourTarget->appendColour(colour);
     }
 }
 
-void frmNamingScreen::switchColourFaces() {
+void NamingWindow::switchColourFaces() {
     m_colourFaces = !m_colourFaces;
     m_textOrColors->setText(m_colourFaces ? kShowText : kShowColours);
-    for (int index : kRepaintOrder) {
-        const GameColour& colour = gameColours()[static_cast<std::size_t>(index)];
-        QPushButton* button = m_colourButtons[static_cast<std::size_t>(index)];
+    // Every button changes before any repaints, so the order they change in is not seen.
+    for (std::size_t i = 0; i < gameColours().size(); ++i) {
+        const GameColour& colour = gameColours()[i];
+        QPushButton* button = m_colourButtons[i];
         const QColor face = m_colourFaces && !facedLikeTheMenu(colour) ? QColor::fromRgb(colour.rgb)
                                                                        : menuBackground();
         button->setStyleSheet(faceStyle(face));
-        button->setText(m_colourFaces ? QString() : text(colour.name));
+        button->setText(m_colourFaces ? QString() : QLatin1String(colour.name));
     }
 }
 
-Settings frmNamingScreen::namingSnapshot() const {
+Settings NamingWindow::namingSnapshot() const {
     Settings snapshot = m_settings;
     for (const PetRole role : kAllRoles) {
         // A row never shown holds what was stored, as its boxes would have.
@@ -412,16 +402,16 @@ Settings frmNamingScreen::namingSnapshot() const {
     return snapshot;
 }
 
-frmNamingScreen::RowControls& frmNamingScreen::rowOf(PetRole role) {
+NamingWindow::RowControls& NamingWindow::rowOf(PetRole role) {
     return m_rows[static_cast<std::size_t>(role)];
 }
-const frmNamingScreen::RowControls& frmNamingScreen::rowOf(PetRole role) const {
+const NamingWindow::RowControls& NamingWindow::rowOf(PetRole role) const {
     return m_rows[static_cast<std::size_t>(role)];
 }
 
-void frmNamingScreen::openAbout() {
+void NamingWindow::openAbout() {
     if (!m_about) {
-        m_about = new frmNewAbout;
+        m_about = new AboutWindow;
         m_about->setAttribute(Qt::WA_DeleteOnClose);
         centreOver(*m_about, *this);
     }
@@ -429,9 +419,9 @@ void frmNamingScreen::openAbout() {
 }
 
 // OK and Cancel end the Options window; the next opening loads the stored values afresh.
-void frmNamingScreen::openOptions() {
+void NamingWindow::openOptions() {
     if (!m_options) {
-        m_options = new frmOptions(m_settings, m_selection, m_dialogs);
+        m_options = new OptionsWindow(m_settings, m_selection, m_dialogs);
         centreOver(*m_options, *this);
     }
     bringToFront(m_options);
@@ -439,15 +429,16 @@ void frmNamingScreen::openOptions() {
 
 // The calculator takes the profession chosen here when it opens; while it is open this only
 // brings it to the front.
-void frmNamingScreen::openCalculator() {
+void NamingWindow::openCalculator() {
     if (!m_calculator) {
-        m_calculator = new frmCalculate(professionFromText(m_settings.LastModeUsedMEC), m_dialogs);
+        m_calculator =
+            new CalculatorWindow(professionFromText(m_settings.LastModeUsedMEC), m_dialogs);
         centreOver(*m_calculator, *this);
     }
     bringToFront(m_calculator);
 }
 
-void frmNamingScreen::createFiles() {
+void NamingWindow::createFiles() {
     Settings settings = namingSnapshot();
     PetSelection selection = m_selection;
     // While the Options window is open, what it shows is what the scripts use, saved or not.
@@ -463,12 +454,12 @@ void frmNamingScreen::createFiles() {
     }
 }
 
-void frmNamingScreen::exitProgram() {
+void NamingWindow::exitProgram() {
     close();
 }
 
 // Exit and the window's close box both end the program (see closed()). Nothing is saved.
-void frmNamingScreen::closeEvent(QCloseEvent* event) {
+void NamingWindow::closeEvent(QCloseEvent* event) {
     if (!m_closing) {
         m_closing = true;
         emit closed();

@@ -2,9 +2,9 @@
 // nano usable now and the next one up.
 #pragma once
 
-#include "DialogSeam.h"
 #include "calculator/PetCalculator.h"
 #include "model/PetCatalogue.h"
+#include "ui/DialogSeam.h"
 
 #include <QWidget>
 
@@ -16,14 +16,14 @@ class QLineEdit;
 
 namespace glimmbar {
 
-class frmCalculate : public QWidget {
+class CalculatorWindow : public QWidget {
     Q_OBJECT
 
 public:
     // `profession` is the naming window's choice when the calculator opens (none when it has
     // none yet); it preselects the matching category.
-    frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
-                 QWidget* parent = nullptr);
+    CalculatorWindow(std::optional<Profession> profession, DialogSeam& dialogs,
+                     QWidget* parent = nullptr);
 
 private:
     void buildControls();

@@ -3,12 +3,12 @@
 // these values on screen; OK stores them in glimmbar.cfg and petselect.cfg, Cancel drops them.
 #pragma once
 
-#include "DialogSeam.h"
 #include "model/Options.h"
 #include "model/PetCatalogue.h"
 #include "model/PetRoles.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
+#include "ui/DialogSeam.h"
 
 #include <QDialog>
 
@@ -23,14 +23,14 @@ class QWidget;
 
 namespace glimmbar {
 
-class frmOptions : public QDialog {
+class OptionsWindow : public QDialog {
     Q_OBJECT
 
 public:
     // Fills the controls from `settings` and from petselect.cfg, which is read into
     // `selection` each time the window is made. The window deletes itself when it closes.
-    frmOptions(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
-               QWidget* parent = nullptr);
+    OptionsWindow(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                  QWidget* parent = nullptr);
 
     // Writes what the window shows, saved or not, into the given records: the fourteen
     // Options fields and the 56 include flags. Create Files uses this while the window is open.
@@ -40,15 +40,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
+    void showStoredValues();
     QWidget* buildScriptingPanel();
     QWidget* buildAnnouncementsPanel();
     QWidget* buildSelectionPanel(const char* headerName, std::span<const PetRole> roles);
     QLayout* buildRoleColumn(PetRole role);
 
     void selectNextTab();
-    void cmdToggle_Click(const ToggleGroup& group);
-    void cmdOK_Click();
+    void toggleGroup(const ToggleGroup& group);
+    void saveAndClose();
 
     IncludeFlags shownFlags() const;
     void showFlags(const IncludeFlags& flags);

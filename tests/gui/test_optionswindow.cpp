@@ -1,7 +1,7 @@
-// The Options window as a player drives it. tests/data/scriptgen/options holds the stored and
+// The Options window as a player drives it. tests/data/model/options holds the stored and
 // expected files (the stored Engineer announcement is 40,000 characters long) and boxes.txt:
 // each text box, its label, and what is typed into it.
-#include "ui/frmOptions.h"
+#include "ui/OptionsWindow.h"
 
 #include "GuiTestRules.h"
 #include "RecordingDialogs.h"
@@ -23,7 +23,7 @@ using namespace glimmbar;
 namespace {
 
 QByteArray data(const char* name) {
-    QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/") + QLatin1String(name));
+    QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/model/") + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -32,17 +32,17 @@ struct Fixture {
     Settings settings;
     PetSelection selection;
     RecordingDialogs dialogs;
-    QPointer<frmOptions> window;
+    QPointer<OptionsWindow> window;
 
     Fixture() {
         folder.write(kSettingsFileName, data("options/stored.cfg"));
         folder.write(kPetSelectionFileName, data("options/stored.sel"));
-        LoadSettings(settings);
+        loadSettings(settings);
     }
     ~Fixture() { delete window; }
 
     void open() {
-        window = new frmOptions(settings, selection, dialogs);
+        window = new OptionsWindow(settings, selection, dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
@@ -69,7 +69,7 @@ struct Fixture {
 
 } // namespace
 
-class TestFrmOptions : public GuiTest {
+class TestOptionsWindow : public GuiTest {
     Q_OBJECT
 
 private slots:
@@ -211,5 +211,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmOptions)
-#include "test_frmOptions.moc"
+QTEST_MAIN(TestOptionsWindow)
+#include "test_optionswindow.moc"

@@ -3,22 +3,22 @@
 // never seen itself.
 #pragma once
 
-#include "DialogSeam.h"
 #include "model/PetSelection.h"
 #include "model/Settings.h"
+#include "ui/DialogSeam.h"
 
 #include <QPointer>
 #include <QWidget>
 
 namespace glimmbar {
 
-class frmNamingScreen;
+class NamingWindow;
 
-class frmStartup {
+class WindowFlow {
 public:
     // `settings` and `selection` receive the files as start-up reads them and live as long as
     // the program's windows.
-    frmStartup(Settings& settings, PetSelection& selection, DialogSeam& dialogs);
+    WindowFlow(Settings& settings, PetSelection& selection, DialogSeam& dialogs);
 
     // Runs the start-up sequence and shows the first window. False when the program cannot
     // go on (the player has been told why).
@@ -26,7 +26,7 @@ public:
 
     // The window openFirstWindow opened, and the naming window, while they are open.
     QWidget* firstWindow() const { return m_first; }
-    frmNamingScreen* namingWindow() const;
+    NamingWindow* namingWindow() const;
 
 private:
     void openNamingWindow();

@@ -54,8 +54,8 @@ QString shownPath(const QString& gamePath);
 
 // Whether a file / a folder exists at a game path. Never fails: whatever cannot be tested
 // counts as absent.
-bool FExists(const QString& OrigFile);
-bool DirExists(const QString& OrigFile);
+bool fileExists(const QString& gamePath);
+bool folderExists(const QString& gamePath);
 
 // How a write, or the making of a folder, went: on failure the path and the system's words.
 struct FileResult {

@@ -1,10 +1,10 @@
-#include "frmCalculate.h"
+#include "ui/CalculatorWindow.h"
 
-#include "EnterKey.h"
-#include "RadioGroupFocus.h"
-#include "WindowPlacement.h"
 #include "calculator/PetCalculator.h"
 #include "model/PetRoles.h"
+#include "ui/EnterKey.h"
+#include "ui/RadioGroupFocus.h"
+#include "ui/WindowPlacement.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -57,8 +57,8 @@ QIcon calculatorIcon() {
 
 } // namespace
 
-frmCalculate::frmCalculate(std::optional<Profession> profession, DialogSeam& dialogs,
-                           QWidget* parent)
+CalculatorWindow::CalculatorWindow(std::optional<Profession> profession, DialogSeam& dialogs,
+                                   QWidget* parent)
     : QWidget(parent, fixedSizeWindowFlags())
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmCalculate"));
@@ -69,7 +69,7 @@ frmCalculate::frmCalculate(std::optional<Profession> profession, DialogSeam& dia
     selectCategoryOf(profession);
 }
 
-void frmCalculate::buildControls() {
+void CalculatorWindow::buildControls() {
     // Option1 to Option6, top to bottom in the order of the category numbers: the mechdog came
     // last so the five older categories kept their places.
     std::array<QRadioButton*, kCalcPetTypes.size()> options{};
@@ -127,7 +127,7 @@ void frmCalculate::buildControls() {
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setToolTip(QStringLiteral("Clicking this will show the name of the best pet "
                                         "nano you can use, and the next one in the line."));
-    connect(command1, &QPushButton::clicked, this, &frmCalculate::showBestPet);
+    connect(command1, &QPushButton::clicked, this, &CalculatorWindow::showBestPet);
 
     auto* cmdClosethis = new QPushButton(QStringLiteral("Cl&ose"), this);
     cmdClosethis->setObjectName(QStringLiteral("cmdClosethis"));
@@ -196,24 +196,24 @@ void frmCalculate::buildControls() {
 
 // The naming window's profession picks the category of its first role: an MP starts on attack
 // pets, never on heal or mezz pets.
-void frmCalculate::selectCategoryOf(std::optional<Profession> profession) {
+void CalculatorWindow::selectCategoryOf(std::optional<Profession> profession) {
     if (profession) {
         m_categories->button(static_cast<int>(calculatorCategoryOf(*profession)))->setChecked(true);
     }
 }
 
-void frmCalculate::askForSkillOf(CalcPetType type) {
+void CalculatorWindow::askForSkillOf(CalcPetType type) {
     m_labelSkillText->setText(
         labelTextFor(QStringLiteral("Please enter your ") + calcCategory(type).skillName +
                      QStringLiteral(" and Time & Space skills, or select a different pet type.")));
 }
 
-void frmCalculate::showBestPet() {
+void CalculatorWindow::showBestPet() {
     const int id = m_categories->checkedId();
     if (id < 0) {
         return; // no category chosen yet
     }
-    const CalcResult result = CalculateBestPet(static_cast<CalcPetType>(id), m_txtMCTS->text());
+    const CalcResult result = calculateBestPet(static_cast<CalcPetType>(id), m_txtMCTS->text());
     switch (result.kind) {
     case CalcResult::Kind::MissingFile: {
         const ParentWindowScope messagesBelongHere(m_dialogs, this);

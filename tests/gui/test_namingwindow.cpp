@@ -1,4 +1,4 @@
-#include "ui/frmNamingScreen.h"
+#include "ui/NamingWindow.h"
 
 #include "GuiTestRules.h"
 #include "RecordingDialogs.h"
@@ -70,12 +70,11 @@ QWidget* shownWindow(const QString& name) {
     return nullptr;
 }
 
-// The pet roles as the naming window shows their rows (scriptgen/roles.txt): role key,
+// The pet roles as the naming window shows their rows (model/roles.txt): role key,
 // profession, the names of its boxes, its picture.
 QList<QStringList> roleRows() {
     QList<QStringList> rows;
-    for (const QString& line :
-         dataLines(QStringLiteral(GLIMMBAR_TEST_DATA "/scriptgen/roles.txt"))) {
+    for (const QString& line : dataLines(QStringLiteral(GLIMMBAR_TEST_DATA "/model/roles.txt"))) {
         if (!line.startsWith(QLatin1Char('#'))) {
             rows << line.split(QLatin1Char('|'));
         }
@@ -91,7 +90,7 @@ struct OpenWindow {
     Settings settings;
     PetSelection selection;
     RecordingDialogs dialogs;
-    std::optional<frmNamingScreen> window;
+    std::optional<NamingWindow> window;
 
     explicit OpenWindow(QMap<int, QByteArray> lines = {}) {
         for (const char* file : {"anarchy.exe", "scripts/.keep", "cd_image/text/help/.keep"}) {
@@ -105,10 +104,10 @@ struct OpenWindow {
             bytes += lines.value(line, encodeLines({defaults[line - 1]}).chopped(2)) + "\r\n";
         }
         folder.write(kSettingsFileName, bytes);
-        LoadSettings(settings);
-        LoadPetSelection(selection);
+        loadSettings(settings);
+        loadPetSelection(selection);
         window.emplace(settings, selection, dialogs);
-        QObject::connect(&*window, &frmNamingScreen::closed, qApp, &QCoreApplication::quit);
+        QObject::connect(&*window, &NamingWindow::closed, qApp, &QCoreApplication::quit);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&*window));
@@ -138,7 +137,7 @@ struct OpenWindow {
 
 } // namespace
 
-class TestFrmNamingScreen : public GuiTest {
+class TestNamingWindow : public GuiTest {
     Q_OBJECT
 
 private slots:
@@ -412,11 +411,11 @@ private slots:
         QVERIFY(open.folder.read("game/scripts/petnaming").contains("\"" + longName + "\""));
         QCOMPARE(open.folder.read(kSettingsFileName).split('\n').mid(5, 4).join('\n'),
                  "1\r\n" + longName + "\r\n1\r\nAlly\x10\x18\r");
-        QSignalSpy ended(&*open.window, &frmNamingScreen::closed);
+        QSignalSpy ended(&*open.window, &NamingWindow::closed);
         key(Qt::Key_X, Qt::AltModifier);
         QTRY_COMPARE(ended.size(), 1);
     }
 };
 
-QTEST_MAIN(TestFrmNamingScreen)
-#include "test_frmNamingScreen.moc"
+QTEST_MAIN(TestNamingWindow)
+#include "test_namingwindow.moc"

@@ -1,6 +1,6 @@
-#include "frmOptions.h"
+#include "ui/OptionsWindow.h"
 
-#include "EnterKey.h"
+#include "ui/EnterKey.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -33,10 +33,6 @@ constexpr std::array<TabSpec, 4> kTabs = {{
 
 const QString kSelectionHeading =
     QStringLiteral("Pet types with a checkbox will be included in the pet renaming file");
-
-QString text(const char* latin1) {
-    return QString::fromLatin1(latin1);
-}
 
 // Switching tabs from the keyboard belongs to the window (Ctrl+Tab forward, wrapping, and
 // nothing back), so the tab widget's own Ctrl+Tab / Ctrl+Shift+Tab handling is passed up.
@@ -84,8 +80,8 @@ QPushButton* makeButton(const QString& name, const QString& caption) {
 
 } // namespace
 
-frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
-                       QWidget* parent)
+OptionsWindow::OptionsWindow(Settings& settings, PetSelection& selection, DialogSeam& dialogs,
+                             QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
@@ -110,14 +106,14 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
     };
     for (std::size_t i = 0; i < panels.size(); ++i) {
         panels[i]->setObjectName(QStringLiteral("picOptions%1").arg(i));
-        const int tab = m_tabs->addTab(panels[i], text(kTabs[i].caption));
-        m_tabs->setTabToolTip(tab, text(kTabs[i].toolTip));
+        const int tab = m_tabs->addTab(panels[i], QLatin1String(kTabs[i].caption));
+        m_tabs->setTabToolTip(tab, QLatin1String(kTabs[i].toolTip));
     }
 
     auto* cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("&Ok"));
     auto* cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
+    connect(cmdOK, &QPushButton::clicked, this, &OptionsWindow::saveAndClose);
+    connect(cmdCancel, &QPushButton::clicked, this, &OptionsWindow::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -132,10 +128,10 @@ frmOptions::frmOptions(Settings& settings, PetSelection& selection, DialogSeam& 
     adjustSize();
     pressFocusedButtonOnEnter(*this);
 
-    Form_Load();
+    showStoredValues();
 }
 
-void frmOptions::Form_Load() {
+void OptionsWindow::showStoredValues() {
     m_txtScriptsDirName->setText(m_settings.ScriptsDirName);
     for (std::size_t i = 0; i < m_text.size(); ++i) {
         m_text[i]->setText(m_settings.*optionsTexts()[i].field);
@@ -143,13 +139,13 @@ void frmOptions::Form_Load() {
     m_chkFollowOrBehind->setChecked(m_settings.FollowOrBehind);
 
     // An unreadable file leaves the flags as they were.
-    LoadPetSelection(m_selection);
+    loadPetSelection(m_selection);
     showFlags(m_selection.include);
 
     m_tabs->setCurrentIndex(0);
 }
 
-QWidget* frmOptions::buildScriptingPanel() {
+QWidget* OptionsWindow::buildScriptingPanel() {
     auto* panel = new QWidget;
     auto* grid = new QGridLayout(panel);
 
@@ -163,9 +159,9 @@ QWidget* frmOptions::buildScriptingPanel() {
     for (std::size_t i = 0; i < m_text.size(); ++i) {
         const OptionsText& option = optionsTexts()[i];
         if (option.tab == OptionsTab::Scripting) {
-            m_text[i] = makeTextBox(text(option.boxName));
+            m_text[i] = makeTextBox(QLatin1String(option.boxName));
             grid->addWidget(m_text[i], row, 0);
-            grid->addWidget(labelFor(text(option.caption), m_text[i]), row, 1);
+            grid->addWidget(labelFor(QLatin1String(option.caption), m_text[i]), row, 1);
             ++row;
         }
     }
@@ -178,14 +174,14 @@ QWidget* frmOptions::buildScriptingPanel() {
     return panel;
 }
 
-QWidget* frmOptions::buildAnnouncementsPanel() {
+QWidget* OptionsWindow::buildAnnouncementsPanel() {
     auto* panel = new QWidget;
     auto* column = new QVBoxLayout(panel);
     for (std::size_t i = 0; i < m_text.size(); ++i) {
         const OptionsText& option = optionsTexts()[i];
         if (option.tab == OptionsTab::Announcements) {
-            m_text[i] = makeTextBox(text(option.boxName));
-            column->addWidget(labelFor(text(option.caption), m_text[i]));
+            m_text[i] = makeTextBox(QLatin1String(option.boxName));
+            column->addWidget(labelFor(QLatin1String(option.caption), m_text[i]));
             column->addWidget(m_text[i]);
             column->addSpacing(6);
         }
@@ -194,12 +190,13 @@ QWidget* frmOptions::buildAnnouncementsPanel() {
     return panel;
 }
 
-QWidget* frmOptions::buildSelectionPanel(const char* headerName, std::span<const PetRole> roles) {
+QWidget* OptionsWindow::buildSelectionPanel(const char* headerName,
+                                            std::span<const PetRole> roles) {
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
 
     auto* heading = new QLabel(kSelectionHeading);
-    heading->setObjectName(text(headerName));
+    heading->setObjectName(QLatin1String(headerName));
     layout->addWidget(heading);
 
     auto* columns = new QHBoxLayout;
@@ -212,10 +209,10 @@ QWidget* frmOptions::buildSelectionPanel(const char* headerName, std::span<const
 
 // One role's pet types top to bottom, and under them the role's toggle buttons in the
 // catalogue's order (Lesser first).
-QLayout* frmOptions::buildRoleColumn(PetRole role) {
+QLayout* OptionsWindow::buildRoleColumn(PetRole role) {
     auto* column = new QVBoxLayout;
     for (const PetType& type : roleTypes(role)) {
-        auto* box = new QCheckBox(text(type.caption));
+        auto* box = new QCheckBox(QLatin1String(type.caption));
         box->setObjectName(QStringLiteral("chkInclude") + type.key());
         column->addWidget(box);
         m_include[petTypeIndex(type)] = box;
@@ -224,16 +221,16 @@ QLayout* frmOptions::buildRoleColumn(PetRole role) {
     column->addSpacing(8);
     for (const ToggleGroup& group : toggleGroups()) {
         if (group.role == role) {
-            auto* button = makeButton(text(group.buttonName), text(group.caption));
-            connect(button, &QPushButton::clicked, this,
-                    [this, &group] { cmdToggle_Click(group); });
+            auto* button =
+                makeButton(QLatin1String(group.buttonName), QLatin1String(group.caption));
+            connect(button, &QPushButton::clicked, this, [this, &group] { toggleGroup(group); });
             column->addWidget(button);
         }
     }
     return column;
 }
 
-void frmOptions::applyTo(Settings& settings, PetSelection& selection) const {
+void OptionsWindow::applyTo(Settings& settings, PetSelection& selection) const {
     for (std::size_t i = 0; i < m_text.size(); ++i) {
         settings.*optionsTexts()[i].field = m_text[i]->text();
     }
@@ -241,7 +238,7 @@ void frmOptions::applyTo(Settings& settings, PetSelection& selection) const {
     selection.include = shownFlags();
 }
 
-void frmOptions::keyPressEvent(QKeyEvent* event) {
+void OptionsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
         selectNextTab();
         return;
@@ -249,18 +246,18 @@ void frmOptions::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmOptions::selectNextTab() {
+void OptionsWindow::selectNextTab() {
     m_tabs->setCurrentIndex((m_tabs->currentIndex() + 1) % m_tabs->count());
 }
 
-void frmOptions::cmdToggle_Click(const ToggleGroup& group) {
-    showFlags(Toggle(group, shownFlags()));
+void OptionsWindow::toggleGroup(const ToggleGroup& group) {
+    showFlags(toggledFlags(group, shownFlags()));
 }
 
 // A save that did not happen must not look like one: the player is told why, and the window
 // stays open with everything still on screen, ready for another OK. When a box's text is the
 // reason, that box is shown and focused.
-void frmOptions::cmdOK_Click() {
+void OptionsWindow::saveAndClose() {
     Settings shown = m_settings;
     PetSelection shownSelection = m_selection;
     applyTo(shown, shownSelection);
@@ -281,7 +278,7 @@ void frmOptions::cmdOK_Click() {
     }
 }
 
-IncludeFlags frmOptions::shownFlags() const {
+IncludeFlags OptionsWindow::shownFlags() const {
     IncludeFlags flags(m_include.size());
     for (std::size_t i = 0; i < flags.size(); ++i) {
         flags[i] = m_include[i]->isChecked();
@@ -289,7 +286,7 @@ IncludeFlags frmOptions::shownFlags() const {
     return flags;
 }
 
-void frmOptions::showFlags(const IncludeFlags& flags) {
+void OptionsWindow::showFlags(const IncludeFlags& flags) {
     for (std::size_t i = 0; i < flags.size(); ++i) {
         m_include[i]->setChecked(flags[i]);
     }

@@ -3,9 +3,9 @@
 // list; "Browse…" opens the folder dialog for any other folder.
 #pragma once
 
-#include "DialogSeam.h"
-#include "model/GameFinder.h"
+#include "finder/GameFinder.h"
 #include "model/Settings.h"
+#include "ui/DialogSeam.h"
 
 #include <QWidget>
 
@@ -13,13 +13,13 @@ class QListWidget;
 
 namespace glimmbar {
 
-class frmBrowseFolder : public QWidget {
+class WelcomeWindow : public QWidget {
     Q_OBJECT
 
 public:
     // `settings` is the record read at start-up; a chosen folder is stored into it.
-    frmBrowseFolder(Settings& settings, DialogSeam& dialogs,
-                    const QList<GameInstall>& installs = {}, QWidget* parent = nullptr);
+    WelcomeWindow(Settings& settings, DialogSeam& dialogs, const QList<GameInstall>& installs = {},
+                  QWidget* parent = nullptr);
 
 signals:
     // The chosen game folder is stored; the window closes.

@@ -1,4 +1,4 @@
-#include "FileLayer.h"
+#include "files/FileLayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -161,19 +161,19 @@ QString FolderListing::find(QStringView name) const {
     return other;
 }
 
-bool FExists(const QString& OrigFile) {
-    if (OrigFile.isEmpty() || !isUsablePath(OrigFile)) {
+bool fileExists(const QString& gamePath) {
+    if (gamePath.isEmpty() || !isUsablePath(gamePath)) {
         return false;
     }
-    const QFileInfo info(nativePath(OrigFile));
+    const QFileInfo info(nativePath(gamePath));
     return info.exists() && info.isFile();
 }
 
-bool DirExists(const QString& OrigFile) {
-    if (OrigFile.isEmpty() || !isUsablePath(OrigFile)) {
+bool folderExists(const QString& gamePath) {
+    if (gamePath.isEmpty() || !isUsablePath(gamePath)) {
         return false;
     }
-    const QFileInfo info(nativePath(OrigFile));
+    const QFileInfo info(nativePath(gamePath));
     return info.exists() && info.isDir();
 }
 
