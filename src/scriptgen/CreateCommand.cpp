@@ -44,8 +44,7 @@ std::optional<Refusal> makeMissingFolders(const QString& scriptsDir) {
     } else if (const FileResult helpMade = makeDirectories(helpFolderAbove(scriptsDir));
                !helpMade) {
         problem = folderNotMade(QStringLiteral("the game's help folder"), helpMade);
-    }
-    if (problem.isEmpty()) {
+    } else {
         return std::nullopt;
     }
     return Refusal{refusal(problem + QStringLiteral(" No files were created."))};
