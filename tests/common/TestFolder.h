@@ -51,6 +51,17 @@ inline QStringList dataLines(const QString& path) {
                : QStringList();
 }
 
+// The rows of a data file whose fields are separated by "|", comment lines ("#") left out.
+inline QList<QStringList> dataTable(const QString& path) {
+    QList<QStringList> rows;
+    for (const QString& line : dataLines(path)) {
+        if (!line.startsWith(QLatin1Char('#'))) {
+            rows.append(line.split(QLatin1Char('|')));
+        }
+    }
+    return rows;
+}
+
 // A text as test data writes it: {n} is the character with code n (a colour code is {16}{13}),
 // {LF} a line break.
 inline QString unescaped(QString text) {

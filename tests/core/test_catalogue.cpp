@@ -2,6 +2,8 @@
 // checked once against a literal copy kept in tests/data/scriptgen.
 #include "model/PetCatalogue.h"
 
+#include "TestFolder.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -10,15 +12,7 @@ using namespace glimmbar;
 namespace {
 
 QList<QStringList> table(const char* name) {
-    QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/model/") + QLatin1String(name));
-    QList<QStringList> rows;
-    for (const QByteArray& line :
-         file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
-        if (!line.isEmpty() && !line.startsWith('#')) {
-            rows.append(QString::fromUtf8(line).split(QLatin1Char('|')));
-        }
-    }
-    return rows;
+    return dataTable(QStringLiteral(GLIMMBAR_TEST_DATA "/model/") + QLatin1String(name));
 }
 
 QString keyAt(int index) {

@@ -73,13 +73,7 @@ QWidget* shownWindow(const QString& name) {
 // The pet roles as the naming window shows their rows (model/roles.txt): role key,
 // profession, the names of its boxes, its picture.
 QList<QStringList> roleRows() {
-    QList<QStringList> rows;
-    for (const QString& line : dataLines(QStringLiteral(GLIMMBAR_TEST_DATA "/model/roles.txt"))) {
-        if (!line.startsWith(QLatin1Char('#'))) {
-            rows << line.split(QLatin1Char('|'));
-        }
-    }
-    return rows;
+    return dataTable(QStringLiteral(GLIMMBAR_TEST_DATA "/model/roles.txt"));
 }
 
 // The naming window as the player meets it, in a fresh working folder whose glimmbar.cfg is a
