@@ -51,12 +51,13 @@ inline QStringList dataLines(const QString& path) {
                : QStringList();
 }
 
-// The rows of a data file whose fields are separated by "|", comment lines ("#") left out.
-inline QList<QStringList> dataTable(const QString& path) {
+// The rows of a data file whose fields are separated by `separator`, comment lines ("#") left out.
+inline QList<QStringList> dataTable(const QString& path,
+                                    const QString& separator = QStringLiteral("|")) {
     QList<QStringList> rows;
     for (const QString& line : dataLines(path)) {
         if (!line.startsWith(QLatin1Char('#'))) {
-            rows.append(line.split(QLatin1Char('|')));
+            rows.append(line.split(separator));
         }
     }
     return rows;

@@ -8,19 +8,9 @@
 
 using namespace glimmbar;
 
-// The rows of a tab-separated file: every line after the first, less comment lines.
+// The rows of a tab-separated file whose first line names its columns.
 static QList<QStringList> rowsOf(const QString& path) {
-    QFile file(path);
-    QList<QStringList> rows;
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text) && !file.readLine().isEmpty()) {
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).chopped(1);
-            if (!line.startsWith(QLatin1Char('#'))) {
-                rows.append(line.split(QLatin1Char('\t')));
-            }
-        }
-    }
-    return rows;
+    return dataTable(path, QStringLiteral("\t")).mid(1);
 }
 
 class TestCalculator : public QObject {
@@ -31,7 +21,7 @@ private slots:
     void calculation_data() {
         QTest::addColumn<QStringList>("cells");
         for (const QStringList& row :
-             rowsOf(QStringLiteral(GLIMMBAR_TEST_DATA "/calculator/cases.tsv"))) {
+             dataTable(QStringLiteral(GLIMMBAR_TEST_DATA "/calculator/cases.tsv"), "\t")) {
             QTest::addRow("%s", qPrintable(row.mid(0, 3).join(QLatin1Char(' ')))) << row;
         }
     }

@@ -1,6 +1,7 @@
 #include "model/ColourCodes.h"
 
-#include <QFile>
+#include "TestFolder.h"
+
 #include <QRegularExpression>
 #include <QTest>
 
@@ -16,25 +17,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("expected");
-        QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/colourcodes/cases.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         const QRegularExpression form(
             QStringLiteral("^([^:]+): (runs|span|range|half) (.*?) ?(?:@ ([\\d-]+) )?=> ?(.*)$"));
-        const QRegularExpression escape(QStringLiteral("\\{(\\d+)\\}|\\\\u([0-9A-F]{4})"));
-        while (!file.atEnd()) {
-            QString line = QString::fromUtf8(file.readLine()).chopped(1);
-            if (line.startsWith('#') || line.isEmpty()) {
-                continue;
+        for (const QString& line : dataLines(GLIMMBAR_TEST_DATA "/colourcodes/cases.txt")) {
+            const QRegularExpressionMatch c = form.match(unescaped(line));
+            if (!line.startsWith('#')) {
+                QVERIFY2(c.hasMatch(), qPrintable(line));
+                QTest::newRow(qPrintable(c.captured(1)))
+                    << c.captured(2) << c.captured(3) << c.captured(4) << c.captured(5);
             }
-            for (QRegularExpressionMatch m; (m = escape.match(line)).hasMatch();) {
-                const int code = m.captured(1).isEmpty() ? m.captured(2).toInt(nullptr, 16)
-                                                         : m.captured(1).toInt();
-                line.replace(m.capturedStart(), m.capturedLength(), QChar(code));
-            }
-            const QRegularExpressionMatch c = form.match(line);
-            QVERIFY2(c.hasMatch(), qPrintable(line));
-            QTest::newRow(qPrintable(c.captured(1)))
-                << c.captured(2) << c.captured(3) << c.captured(4) << c.captured(5);
         }
     }
 

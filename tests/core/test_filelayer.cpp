@@ -110,12 +110,9 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("native");
         QTest::addColumn<QString>("found");
-        for (const QString& line : dataLines(GLIMMBAR_TEST_DATA "/paths/mapping.txt")) {
-            const QStringList cells = line.split(" | ");
-            if (!line.startsWith('#')) {
-                QTest::newRow(qPrintable("stored as \"" + cells[0] + '"'))
-                    << cells[0] << cells[1] << cells[2];
-            }
+        for (const QStringList& cells : dataTable(GLIMMBAR_TEST_DATA "/paths/mapping.txt", " | ")) {
+            QTest::newRow(qPrintable("stored as \"" + cells[0] + '"'))
+                << cells[0] << cells[1] << cells[2];
         }
     }
     void gamePaths() {

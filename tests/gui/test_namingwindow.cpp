@@ -34,29 +34,16 @@ void key(int key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
     }
 }
 
-// One key of the editing cases, on the focused box.
+// One step of the editing cases, on the focused box: a key sequence, or typing or pasting a text.
 void press(QLineEdit* box, const QString& step) {
-    static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
-        {"ctrl+backspace", {Qt::Key_Backspace, Qt::ControlModifier}},
-        {"ctrl+delete", {Qt::Key_Delete, Qt::ControlModifier}},
-        {"backspace", {Qt::Key_Backspace, {}}},
-        {"delete", {Qt::Key_Delete, {}}},
-        {"left", {Qt::Key_Left, {}}},
-        {"right", {Qt::Key_Right, {}}},
-        {"shift+left", {Qt::Key_Left, Qt::ShiftModifier}},
-        {"shift+right", {Qt::Key_Right, Qt::ShiftModifier}},
-        {"cut", {Qt::Key_X, Qt::ControlModifier}},
-        {"undo", {Qt::Key_Z, Qt::ControlModifier}},
-    };
     const QString text = unescaped(step.section(':', 1));
-    if (keys.contains(step)) {
-        QTest::keyClick(box, keys[step].first, keys[step].second);
-    } else if (step.startsWith("type:")) {
+    if (step.startsWith("type:")) {
         QTest::keyClicks(box, text);
-    } else {
-        QVERIFY(step.startsWith("paste:"));
+    } else if (step.startsWith("paste:")) {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keySequence(box, QKeySequence::fromString(step));
     }
 }
 
@@ -278,15 +265,9 @@ private slots:
         QTest::addColumn<QString>("caret");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/colourcodes/editing.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).chopped(1);
-            const QStringList field = line.split(QStringLiteral(" | "));
-            if (line.startsWith('#')) {
-                continue;
-            }
-            QVERIFY2(field.size() == 5, qPrintable(line));
+        for (const QStringList& field :
+             dataTable(GLIMMBAR_TEST_DATA "/colourcodes/editing.txt", " | ")) {
+            QVERIFY2(field.size() == 5, qPrintable(field.join(" | ")));
             QTest::newRow(qPrintable(field[0]))
                 << unescaped(field[1]) << field[2] << field[3] << unescaped(field[4]);
         }

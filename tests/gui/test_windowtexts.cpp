@@ -1,5 +1,7 @@
-// Every fixed text of every window, word for word and with its access key, against one table:
-// tests/data/texts/window-texts.tsv. Each row opens its window afresh, as the program makes it.
+// Every window's fixed texts, word for word and with their access keys, against one table
+// (tests/data/texts/window-texts.tsv), and every caption whole at the font sizes players use: 8
+// points as the windows were drawn, 9 (Qt's default here), 11 (a usual Linux desktop) and 14.
+// Each window opens afresh, as the program makes it.
 #include "ui/AboutWindow.h"
 #include "ui/CalculatorWindow.h"
 #include "ui/NamingWindow.h"
@@ -11,8 +13,13 @@
 #include "TestFolder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <memory>
@@ -22,6 +29,9 @@ using namespace glimmbar;
 
 namespace {
 
+const QStringList kWindows = {"frmBrowseFolder", "frmNamingScreen", "frmCalculate", "frmNewAbout",
+                              "frmOptions"};
+
 // One window as the program opens it, with a first-run working folder of its own.
 struct OpenWindow {
     TestFolder folder;
@@ -30,12 +40,12 @@ struct OpenWindow {
     RecordingDialogs dialogs;
     std::unique_ptr<QWidget> window;
 
-    explicit OpenWindow(const QString& name) {
+    explicit OpenWindow(const QString& name, const QList<GameInstall>& installs = {}) {
         QVERIFY(createDefaultSettings() && createDefaultPetSelection(selection));
         QVERIFY(loadSettings(settings));
         if (name == QLatin1String("frmBrowseFolder")) {
-            // No game found on this computer: Ok opens the folder dialog, no list is offered.
-            window = std::make_unique<WelcomeWindow>(settings, dialogs);
+            // With no game found, Ok opens the folder dialog and no list is offered.
+            window = std::make_unique<WelcomeWindow>(settings, dialogs, installs);
         } else if (name == QLatin1String("frmNamingScreen")) {
             window = std::make_unique<NamingWindow>(settings, selection, dialogs);
             // A pet row is made when its profession first shows.
@@ -102,12 +112,57 @@ QStringList captionsReachedBy(const QWidget& window, const QKeySequence& key) {
     return captions;
 }
 
+// The shown controls of `window` whose caption is cut or that stick out of their parent. A
+// button's caption has to fit where its style draws it: beside a check or radio indicator,
+// inside a push button's frame.
+QStringList cutCaptions(const QWidget& window, int points) {
+    QStringList cut;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        const QString where =
+            QStringLiteral("%1 pt %2/%3 ").arg(points).arg(window.objectName(), w->objectName());
+        const QString caption =
+            w->property("text").toString().replace("&&", "\x01").remove('&').replace('\x01', '&');
+        QSize need;
+        QRect room = w->rect();
+        if (!w->isVisible()) {
+            continue;
+        } else if (!w->parentWidget()->rect().contains(w->geometry())) {
+            cut << where + "outside its parent";
+        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            need =
+                label->wordWrap() ? QSize(0, label->heightForWidth(w->width())) : label->sizeHint();
+        } else if (qobject_cast<const QAbstractButton*>(w) != nullptr && !caption.isEmpty()) {
+            QStyleOptionButton option;
+            option.initFrom(w);
+            room = w->style()->subElementRect(
+                qobject_cast<const QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
+                : qobject_cast<const QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                       : QStyle::SE_PushButtonContents,
+                &option, w);
+            need = w->fontMetrics().size(0, caption);
+        } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                const int width = w->fontMetrics().horizontalAdvance(tabs->tabText(i).remove('&'));
+                if (width > tabs->tabRect(i).width() || !w->rect().contains(tabs->tabRect(i))) {
+                    cut << where + tabs->tabText(i);
+                }
+            }
+        }
+        if (need.width() > room.width() || need.height() > room.height()) {
+            cut << where + caption;
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 class TestWindowTexts : public GuiTest {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationVersion("1.05.03"); }
+
     void everyTextAsDesigned_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
@@ -125,7 +180,8 @@ private slots:
             const QString name = (field[1].isEmpty() ? field[0] : field[0] + '/' + field[1]) +
                                  QLatin1Char(' ') + field[2];
             QTest::newRow(qPrintable(name))
-                << field[0] << field[1] << field[2] << QString(field[3]).replace("\\s", " ");
+                << field[0] << field[1] << field[2]
+                << QString(field[3]).replace("\\s", " ").replace("\\n", "\n");
         }
     }
 
@@ -154,6 +210,32 @@ private slots:
             const QStringList reached = captionsReachedBy(*open.window, key);
             QVERIFY2(reached.size() == 1, qPrintable(reached.join(QStringLiteral(", "))));
         }
+    }
+
+    // The welcome window lists two games found.
+    void everyCaptionFitsItsControl() {
+        const QFont before = QApplication::font();
+        const QList<GameInstall> installs{
+            {"/home/player/.local/share/Steam/steamapps/common/Anarchy Online", "Steam"},
+            {"/home/player/.wine/drive_c/Funcom/Anarchy Online", "Wine"}};
+        QStringList cut;
+        for (int points : {8, 9, 11, 14}) {
+            QApplication::setFont(QFont(before.family(), points));
+            for (const QString& name : kWindows) {
+                OpenWindow open(name, installs);
+                open.window->show();
+                cut << cutCaptions(*open.window, points);
+                for (QTabWidget* tabs : open.window->findChildren<QTabWidget*>()) {
+                    for (int tab = 1; tab < tabs->count(); ++tab) {
+                        tabs->setCurrentIndex(tab);
+                        cut << cutCaptions(*open.window, points);
+                    }
+                }
+            }
+        }
+        QApplication::setFont(before);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     }
 };
 
