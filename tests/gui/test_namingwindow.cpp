@@ -124,19 +124,30 @@ class TestNamingWindow : public GuiTest {
 private slots:
     // Remembered names come back only for the flag "1"; every way of picking a profession (the
     // stored one, an access key, a screen reader's toggle, a program) shows its rows and points
-    // the colour buttons at its first box. Every row has its picture.
+    // the colour buttons at its first box. Every row has its picture. A row is made when its
+    // profession first shows; until then Create Files still gets the name and tick stored for it.
     void professionsShowTheirRowsHoweverTheyArePicked() {
-        OpenWindow open({{4, "Bureaucrat"}, {6, " 1"}, {7, "Lost"}, {16, "1"}, {17, "Droid"}});
+        OpenWindow open({{4, "Bureaucrat"},
+                         {6, " 1"},
+                         {7, "Lost"},
+                         {8, "1"},
+                         {9, "Zap"},
+                         {16, "1"},
+                         {17, "Droid"}});
         // Rows hidden, or not made yet, still hold their lines and the captions' width.
         const QSize size = open.window->size();
         QCOMPARE(open.shownBoxes(), QString("Crat"));
         QCOMPARE(open.box("Crat")->text(), QString("Droid"));
         QVERIFY(open.find<QAbstractButton>("chkRememberCrat")->isChecked());
         QTRY_VERIFY(open.box("Crat")->hasFocus());
+        QVERIFY(open.box("Heal") == nullptr);
+        QCOMPARE(open.window->namingSnapshot().petName(PetRole::Heal), QString("Zap"));
+        QVERIFY(open.window->namingSnapshot().remembers(PetRole::Heal));
         key(Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(open.shownBoxes(), QString("AttackHealMezz"));
         QTRY_COMPARE(open.window->size(), size);
         QCOMPARE(open.box("Attack")->text(), QString());
+        QCOMPARE(open.box("Heal")->text(), QString("Zap"));
         QVERIFY(!open.find<QAbstractButton>("chkRememberAttack")->isChecked());
         QAccessible::queryAccessibleInterface(open.find("Option2"))
             ->actionInterface()
@@ -186,19 +197,6 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdExit"));
         }
-    }
-
-    // A row is made when its profession first shows; until then Create Files still gets the
-    // name and the tick stored for it.
-    void rowsNotShownYetGiveWhatIsStored() {
-        OpenWindow open({{4, "Bureaucrat"}, {6, "1"}, {7, "Zap"}});
-        QVERIFY(open.box("Attack") == nullptr);
-        const Settings snapshot = open.window->namingSnapshot();
-        QCOMPARE(snapshot.petName(PetRole::Attack), QString("Zap"));
-        QVERIFY(snapshot.remembers(PetRole::Attack));
-        key(Qt::Key_M, Qt::AltModifier);
-        QTRY_COMPARE(open.shownBoxes(), QString("AttackHealMezz"));
-        QCOMPARE(open.box("Attack")->text(), QString("Zap"));
     }
 
     // A stored profession the program does not know shows no rows and starts at the
@@ -314,18 +312,6 @@ private slots:
         }
     }
 
-    // A name remembered with the Dark Blue code comes back whole at the next start and is
-    // written again as it was.
-    void aRememberedDarkBlueNameComesBackWhole() {
-        OpenWindow open({{6, "1"}, {7, "Blaze\x10\x0d"}});
-        QCOMPARE(open.box("Attack")->text(), "Blaze" + codes({13}));
-        open.click("cmdCreateFile");
-        QTRY_COMPARE(open.dialogs.messages.size(), 1);
-        QCOMPARE(open.dialogs.messages[0].title, QString("Glimmbar has created your files!"));
-        QCOMPARE(open.folder.read("game/scripts/petstop"), "/pet \"Blaze\x10\x0d\" behind\r\n");
-        QVERIFY(open.folder.read(kSettingsFileName).contains("\r\nBlaze\x10\x0d\r\n"));
-    }
-
     // Create Files that stops after saving glimmbar.cfg leaves the window with what the file
     // holds: the Options window's unsaved script name, stored by the run, is what it shows when
     // opened again after Cancel, and what the next run writes.
@@ -350,11 +336,13 @@ private slots:
         QCOMPARE(open.window->namingSnapshot().Naming, QString("mynames"));
     }
 
-    // Create Files (Alt+C) writes the scripts and remembers the ticked names, a 40,000-character
-    // one whole; Exit (Alt+X) ends the program.
+    // Create Files (Alt+C) writes the scripts and remembers the ticked names whole: a
+    // 40,000-character one, after a Dark Blue code whose 13 is no line break. Exit (Alt+X) ends
+    // the program.
     void createFilesWritesAndRemembers() {
-        const QByteArray longName(40000, 'L');
+        const QByteArray longName = "Blaze\x10\x0d" + QByteArray(40000, 'L');
         OpenWindow open({{6, "1"}, {7, longName}});
+        QCOMPARE(open.box("Attack")->text(), QString::fromLatin1(longName));
         open.typeInto("Heal", "Ally");
         open.click("PutInRed");
         open.click("chkRememberHeal");
@@ -362,6 +350,7 @@ private slots:
         QTRY_COMPARE(open.dialogs.messages.size(), 1);
         QCOMPARE(open.dialogs.messages[0].title, QString("Glimmbar has created your files!"));
         QVERIFY(open.folder.read("game/scripts/petnaming").contains("\"" + longName + "\""));
+        QCOMPARE(open.folder.read("game/scripts/petstop"), "/pet \"" + longName + "\" behind\r\n");
         QCOMPARE(open.folder.read(kSettingsFileName).split('\n').mid(5, 4).join('\n'),
                  "1\r\n" + longName + "\r\n1\r\nAlly\x10\x18\r");
         QSignalSpy ended(&*open.window, &NamingWindow::closed);
