@@ -11,7 +11,7 @@ windows=(cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
          imagemagick fonts-dejavu-core fonts-wine)
 
 linux=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config python3
     qt6-base-dev qt6-base-dev-tools libgl-dev
     clang-format clang-14 libclang-rt-14-dev
     libbenchmark-dev
