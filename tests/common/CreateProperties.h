@@ -18,6 +18,7 @@
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace create_properties {
 
@@ -121,28 +122,14 @@ inline QString petNameFails(QByteArrayView input) {
 // What Windows does with a file name: it drops blanks and dots from the end, refuses its
 // reserved characters and control characters, and keeps device names (with any extension) for
 // the devices. The name it stores, or an empty string when it makes no such file.
-inline QString windowsStoredName(const QString& name) {
-    QString stored = name;
-    while (stored.endsWith(u' ') || stored.endsWith(u'.')) {
-        stored.chop(1);
-    }
-    for (const QChar c : stored) {
-        if (c.unicode() < 32 || QStringView(u"<>:\"/\\|?*").contains(c)) {
-            return {};
-        }
-    }
-    QString device = stored.section(u'.', 0, 0).toUpper();
-    while (device.endsWith(u' ')) {
-        device.chop(1);
-    }
-    static const QStringList kDevices = [] {
-        QStringList devices = {"CON", "PRN", "AUX", "NUL"};
-        for (const QString digit : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "¹", "²", "³"}) {
-            devices << "COM" + digit << "LPT" + digit;
-        }
-        return devices;
-    }();
-    return kDevices.contains(device) ? QString() : stored;
+inline QString windowsStoredName(QString name) {
+    static const QRegularExpression trailing(QStringLiteral("[ .]+\\z"));
+    static const QRegularExpression refused(QStringLiteral("[\\x00-\\x1f<>:\"/\\\\|?*]"));
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|(COM|LPT)[1-9¹²³]) *(\\..*)?\\z"),
+        QRegularExpression::CaseInsensitiveOption);
+    name.remove(trailing);
+    return name.contains(refused) || name.contains(device) ? QString() : name;
 }
 
 // The bytes make the attack script's name, from typed characters and the dots, blanks,

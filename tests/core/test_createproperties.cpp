@@ -22,8 +22,10 @@ private:
         QRandomGenerator random(20261207);
         for (int i = 0; i < 400; ++i) {
             QByteArray input(random.bounded(1, 24), Qt::Uninitialized);
+            // Half the bytes from the low range, where the colour codes and the pieces Windows
+            // treats apart are.
             for (char& byte : input) {
-                byte = static_cast<char>(random.bounded(256));
+                byte = static_cast<char>(random.bounded(random.bounded(2) == 0 ? 24 : 256));
             }
             const QString failure = fails(input);
             QVERIFY2(failure.isEmpty(), qPrintable(input.toHex() + ": " + failure));
