@@ -112,8 +112,9 @@ QString yamlScalar(QStringView text, qsizetype from, bool flow, qsizetype* end =
         const qsizetype start = i;
         for (; i < n; ++i) {
             const bool colonEnds = text[i] == u':' && (i + 1 == n || text[i + 1].isSpace());
+            // A "#" after a blank starts a comment, even where the value would begin.
             if ((flow && (text[i] == u',' || text[i] == u'}' || colonEnds)) ||
-                (text[i] == u'#' && i > start && text[i - 1].isSpace())) {
+                (text[i] == u'#' && (i == 0 || text[i - 1].isSpace()))) {
                 break;
             }
         }
