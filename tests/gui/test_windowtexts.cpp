@@ -44,7 +44,8 @@ struct OpenWindow {
         QVERIFY(createDefaultSettings() && createDefaultPetSelection(selection));
         QVERIFY(loadSettings(settings));
         if (name == QLatin1String("frmBrowseFolder")) {
-            // With no game found, Ok opens the folder dialog and no list is offered.
+            // With no game found (as the texts table has it), Ok opens the folder dialog and no
+            // list is offered.
             window = std::make_unique<WelcomeWindow>(settings, dialogs, installs);
         } else if (name == QLatin1String("frmNamingScreen")) {
             window = std::make_unique<NamingWindow>(settings, selection, dialogs);
