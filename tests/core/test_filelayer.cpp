@@ -69,6 +69,7 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"out.txt"}));
         // A NUL from a hand-edited settings file names nothing, and says so without a fuss.
         const QString withNul = QString("out.txt%1x").arg(QChar(0));
+        QCOMPARE(nativePath(withNul), withNul);
         QVERIFY(!fileExists(withNul));
         QVERIFY(!folderExists(withNul));
         QVERIFY(!TextReader(withNul).isOpen());
