@@ -53,6 +53,10 @@ private slots:
                 for (int n = rest.section(' ', 0, 0).toInt(); n > 0; --n) {
                     home.write(last + "/" + QString::number(n), "");
                 }
+            } else if (word == "grow") {
+                QFile grown(home.filePath(last));
+                QVERIFY(grown.open(QIODevice::Append));
+                grown.write("#" + QByteArray(rest.section(' ', 0, 0).toInt(), 'x'));
             } else if (word == "link") {
                 QVERIFY(QFile::link(root + "/" + rest.section(" -> ", 1),
                                     home.filePath(rest.section(" -> ", 0, 0))));
