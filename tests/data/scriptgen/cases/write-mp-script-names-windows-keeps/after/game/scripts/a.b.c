@@ -1,0 +1,1 @@
+/pet "Sandman" attack
