@@ -43,12 +43,19 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The lines of a test's data file (UTF-8, LF or CR LF).
+// A test's data file: a path below tests/data, or an absolute one.
+inline QString dataPath(const QString& path) {
+    return QDir(QStringLiteral(GLIMMBAR_TEST_DATA)).filePath(path);
+}
+
+inline QByteArray dataBytes(const QString& path) {
+    QFile file(dataPath(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "missing " + path.toUtf8();
+}
+
+// Its lines (UTF-8, LF or CR LF), empty ones left out.
 inline QStringList dataLines(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly | QIODevice::Text)
-               ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-               : QStringList();
+    return QString::fromUtf8(dataBytes(path).replace("\r\n", "\n")).split('\n', Qt::SkipEmptyParts);
 }
 
 // The rows of a data file whose fields are separated by `separator`, comment lines ("#") left out.
@@ -63,14 +70,14 @@ inline QList<QStringList> dataTable(const QString& path,
     return rows;
 }
 
-// A text as test data writes it: {n} is the character with code n (a colour code is {16}{13}),
-// {LF} a line break.
+// A text as test data writes it: {n} is the character with code n (a colour code is {16}{13},
+// a line break {10}).
 inline QString unescaped(QString text) {
     static const QRegularExpression escape(QStringLiteral("\\{(\\d+)\\}"));
     for (QRegularExpressionMatch m; (m = escape.match(text)).hasMatch();) {
         text.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt()));
     }
-    return text.replace(QLatin1String("{LF}"), QLatin1String("\n"));
+    return text;
 }
 
 // Every file below a folder with its bytes, keyed by its path inside the folder: what a run

@@ -15,8 +15,7 @@ private slots:
     // Each in a fresh working folder holding only the category's table, if any.
     void calculation_data() {
         QTest::addColumn<QStringList>("cells");
-        for (const QStringList& row :
-             dataTable(QStringLiteral(GLIMMBAR_TEST_DATA "/calculator/cases.tsv"), "\t")) {
+        for (const QStringList& row : dataTable("calculator/cases.tsv", "\t")) {
             QTest::addRow("%s", qPrintable(row.mid(0, 3).join(QLatin1Char(' ')))) << row;
         }
     }
@@ -25,7 +24,7 @@ private slots:
         const auto type = static_cast<CalcPetType>(cells[0].toInt());
         TestFolder folder;
         if (cells[1] != QLatin1String("-")) {
-            QVERIFY(QFile::copy(QStringLiteral(GLIMMBAR_TEST_DATA "/calculator/tables/") + cells[1],
+            QVERIFY(QFile::copy(dataPath("calculator/tables/" + cells[1]),
                                 folder.filePath(calcCategory(type).dataFile)));
         }
         const CalcResult result = calculateBestPet(type, cells[2]);

@@ -19,7 +19,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QRegularExpression form(
             QStringLiteral("^([^:]+): (runs|span|range|half) (.*?) ?(?:@ ([\\d-]+) )?=> ?(.*)$"));
-        for (const QString& line : dataLines(GLIMMBAR_TEST_DATA "/colourcodes/cases.txt")) {
+        for (const QString& line : dataLines("colourcodes/cases.txt")) {
             if (line.startsWith('#')) {
                 continue;
             }

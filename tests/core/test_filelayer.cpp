@@ -111,7 +111,7 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("native");
         QTest::addColumn<QString>("found");
-        for (const QStringList& cells : dataTable(GLIMMBAR_TEST_DATA "/paths/mapping.txt", " | ")) {
+        for (const QStringList& cells : dataTable("paths/mapping.txt", " | ")) {
             QTest::newRow(qPrintable("stored as \"" + cells[0] + '"'))
                 << cells[0] << cells[1] << cells[2];
         }

@@ -2,7 +2,7 @@
 // input.txt holds what the naming and Options windows show (key=value, UTF-8), before/ the
 // working folder before the run, after/ all of it after the run (missing: unchanged), and
 // messages.txt every message shown, in order (icon, title and text, tab-separated). In input.txt
-// "{LF}" is a line break and "{16}" the character with code 16.
+// "{n}" is the character with code n: "{10}" a line break, "{16}" the start of a colour code.
 #include "model/Options.h"
 #include "scriptgen/CreateCommand.h"
 

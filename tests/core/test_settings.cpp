@@ -11,11 +11,8 @@ using namespace glimmbar;
 
 namespace {
 
-const QString kData = QStringLiteral(GLIMMBAR_TEST_DATA "/model/settings/");
-
 QByteArray data(const QString& name) {
-    QFile file(kData + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing " + name.toUtf8());
+    return dataBytes("model/settings/" + name);
 }
 
 } // namespace
@@ -26,7 +23,8 @@ class TestSettings : public QObject {
 private slots:
     void loadThenSave_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& name : QDir(kData).entryList({"*.cfg", "*.sel"}, QDir::Files)) {
+        for (const QString& name :
+             QDir(dataPath("model/settings")).entryList({"*.cfg", "*.sel"}, QDir::Files)) {
             QTest::newRow(qPrintable(name)) << name;
         }
     }

@@ -68,9 +68,8 @@ private slots:
         QTest::keyClicks(get(window, "txtMCTS"), QStringLiteral("1300"));
         get(window, "Command1")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QFile expected(QStringLiteral(GLIMMBAR_TEST_DATA "/calculator/mechdog-window.txt"));
-        QVERIFY(expected.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList shown = QString::fromUtf8(expected.readAll()).split('\n');
+        const QStringList shown =
+            QString::fromUtf8(dataBytes("calculator/mechdog-window.txt")).split('\n');
         QTRY_COMPARE(screen(window), shown.mid(0, 7));
 
         QTest::mouseClick(get(window, "Option2"), Qt::LeftButton);

@@ -1,8 +1,7 @@
 #include "ui/NamingWindow.h"
 
 #include "GuiTestRules.h"
-#include "RecordingDialogs.h"
-#include "TestFolder.h"
+#include "ProgramState.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -60,17 +59,13 @@ QWidget* shownWindow(const QString& name) {
 // The pet roles as the naming window shows their rows (model/roles.txt): role key,
 // profession, the names of its boxes, its picture.
 QList<QStringList> roleRows() {
-    return dataTable(QStringLiteral(GLIMMBAR_TEST_DATA "/model/roles.txt"));
+    return dataTable("model/roles.txt");
 }
 
 // The naming window as the player meets it, in a fresh working folder whose glimmbar.cfg is a
 // first run's with some lines replaced (line 1 is the header) and whose stored scripts folder
 // is game/scripts, every pet type selected.
-struct OpenWindow {
-    TestFolder folder;
-    Settings settings;
-    PetSelection selection;
-    RecordingDialogs dialogs;
+struct OpenWindow : ProgramState {
     std::optional<NamingWindow> window;
 
     explicit OpenWindow(QMap<int, QByteArray> lines = {}) {
@@ -263,8 +258,7 @@ private slots:
         QTest::addColumn<QString>("caret");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        for (const QStringList& field :
-             dataTable(GLIMMBAR_TEST_DATA "/colourcodes/editing.txt", " | ")) {
+        for (const QStringList& field : dataTable("colourcodes/editing.txt", " | ")) {
             QVERIFY2(field.size() == 5, qPrintable(field.join(" | ")));
             QTest::newRow(qPrintable(field[0]))
                 << unescaped(field[1]) << field[2] << field[3] << unescaped(field[4]);

@@ -4,8 +4,7 @@
 #include "ui/OptionsWindow.h"
 
 #include "GuiTestRules.h"
-#include "RecordingDialogs.h"
-#include "TestFolder.h"
+#include "ProgramState.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,20 +19,15 @@ using namespace glimmbar;
 namespace {
 
 QByteArray data(const char* name) {
-    QFile file(QStringLiteral(GLIMMBAR_TEST_DATA "/model/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return dataBytes(QStringLiteral("model/options/") + QLatin1String(name));
 }
 
-struct Fixture {
-    TestFolder folder;
-    Settings settings;
-    PetSelection selection;
-    RecordingDialogs dialogs;
+struct Fixture : ProgramState {
     QPointer<OptionsWindow> window;
 
     Fixture() {
-        folder.write(kSettingsFileName, data("options/stored.cfg"));
-        folder.write(kPetSelectionFileName, data("options/stored.sel"));
+        folder.write(kSettingsFileName, data("stored.cfg"));
+        folder.write(kPetSelectionFileName, data("stored.sel"));
         loadSettings(settings);
     }
     ~Fixture() { delete window; }
@@ -110,8 +104,8 @@ private slots:
                 how == QLatin1String("cmdCancel") ? f.click(how) : void(f.window->close());
             }
             QTRY_VERIFY(f.window.isNull());
-            QCOMPARE(f.folder.read(kSettingsFileName), data("options/stored.cfg"));
-            QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/stored.sel"));
+            QCOMPARE(f.folder.read(kSettingsFileName), data("stored.cfg"));
+            QCOMPARE(f.folder.read(kPetSelectionFileName), data("stored.sel"));
             QCOMPARE(f.settings, stored);
         }
     }
@@ -124,10 +118,9 @@ private slots:
         Fixture f;
         f.settings.LastModeUsedMEC = QStringLiteral("MP"); // not stored yet: OK must not store it
         f.open();
-        const QList<QByteArray> boxes = data("options/boxes.txt").trimmed().split('\n');
+        const QList<QStringList> boxes = dataTable(QStringLiteral("model/options/boxes.txt"));
         QCOMPARE(f.window->findChildren<QLineEdit*>().size(), boxes.size());
-        for (const QByteArray& line : boxes) {
-            const QStringList box = QString::fromUtf8(line).split(QLatin1Char('|'));
+        for (const QStringList& box : boxes) {
             auto* edit = f.find<QLineEdit>(box[0]);
             QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), box[1]);
             if (box.size() > 2) {
@@ -163,8 +156,8 @@ private slots:
         f.reach(QStringLiteral("cmdOK"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(f.window.isNull());
-        QCOMPARE(f.folder.read(kSettingsFileName), data("options/ok.cfg"));
-        QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/ok.sel"));
+        QCOMPARE(f.folder.read(kSettingsFileName), data("ok.cfg"));
+        QCOMPARE(f.folder.read(kPetSelectionFileName), data("ok.sel"));
         QCOMPARE(f.settings.LastModeUsedMEC, "MP");
         QVERIFY(f.selection.include[30]);
     }
@@ -174,8 +167,7 @@ private slots:
     // that box shown and focused.
     void okRefusesWhatTheSettingsFileCannotHold_data() {
         QTest::addColumn<QStringList>("row");
-        for (const QByteArray& line : data("options/refused.txt").trimmed().split('\n')) {
-            const QStringList row = QString::fromUtf8(line).split(QLatin1Char('|'));
+        for (const QStringList& row : dataTable(QStringLiteral("model/options/refused.txt"))) {
             QTest::newRow(qPrintable(row[0])) << row;
         }
     }
@@ -197,8 +189,8 @@ private slots:
         QVERIFY(f.window->isVisible());
         QCOMPARE(f.tabs()->currentWidget(), box->parentWidget());
         QCOMPARE(QApplication::focusWidget(), box);
-        QCOMPARE(f.folder.read(kSettingsFileName), data("options/stored.cfg"));
-        QCOMPARE(f.folder.read(kPetSelectionFileName), data("options/stored.sel"));
+        QCOMPARE(f.folder.read(kSettingsFileName), data("stored.cfg"));
+        QCOMPARE(f.folder.read(kPetSelectionFileName), data("stored.sel"));
         QCOMPARE(f.settings, stored);
     }
 };

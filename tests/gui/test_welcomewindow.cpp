@@ -5,15 +5,16 @@
 #include "ui/WindowFlow.h"
 
 #include "GuiTestRules.h"
-#include "ProgramLoop.h"
-#include "RecordingDialogs.h"
-#include "TestFolder.h"
+#include "ProgramState.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
 
 using namespace glimmbar;
 
@@ -31,11 +32,19 @@ void checkWellFormed(const QByteArray& settings) {
     QCOMPARE(settings.count('\n'), kSettingsLineCount);
 }
 
-struct Program {
-    TestFolder folder;
-    Settings settings;
-    PetSelection selection;
-    RecordingDialogs dialogs;
+// Runs the program's own event loop around a player's action, to see whether the action ends
+// the program as a real run would: 0 when it did, 1 when the program was still running after
+// five seconds.
+int runUntilTheProgramEnds(const std::function<void()>& action) {
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stillRunning.start(5000);
+    QTimer::singleShot(0, action);
+    return QApplication::exec();
+}
+
+struct Program : ProgramState {
     WindowFlow startup{settings, selection, dialogs};
     QWidget* first = nullptr;
 
@@ -188,18 +197,16 @@ private slots:
     // Whatever the file holds, the next save writes a whole file.
     void hostileSettings_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& name : QDir(GLIMMBAR_TEST_DATA "/hostile").entryList({"*.cfg"})) {
+        for (const QString& name : QDir(dataPath("hostile")).entryList({"*.cfg"})) {
             QTest::newRow(qPrintable(name)) << name;
         }
     }
     void hostileSettings() {
         QFETCH(QString, name);
-        QFile file(GLIMMBAR_TEST_DATA "/hostile/" + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
         TestFolder place; // where the game is, beside the working folder
         place.write("game/notes.txt", "not a folder");
         const QByteArray bytes =
-            file.readAll().replace("GAME", makeGameFolder(place).toLocal8Bit());
+            dataBytes("hostile/" + name).replace("GAME", makeGameFolder(place).toLocal8Bit());
         Program program(bytes);
         QCOMPARE(program.folder.read(kSettingsFileName), bytes); // start-up never rewrites it
         if (name.startsWith("welcome")) {

@@ -9,8 +9,7 @@
 #include "ui/WelcomeWindow.h"
 
 #include "GuiTestRules.h"
-#include "RecordingDialogs.h"
-#include "TestFolder.h"
+#include "ProgramState.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,11 +33,7 @@ const QStringList kWindows = {"frmBrowseFolder", "frmNamingScreen", "frmCalculat
                               "frmOptions"};
 
 // One window as the program opens it, with a first-run working folder of its own.
-struct OpenWindow {
-    TestFolder folder;
-    Settings settings;
-    PetSelection selection;
-    RecordingDialogs dialogs;
+struct OpenWindow : ProgramState {
     std::unique_ptr<QWidget> window;
 
     explicit OpenWindow(const QString& name, const QList<GameInstall>& installs = {}) {
@@ -152,8 +147,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         static const QRegularExpression caption(QStringLiteral("^(text|label|tabText/.*)$"));
         QMap<QString, QString> captionsByKey; // window and access key -> the caption's row
-        for (const QStringList& field :
-             dataTable(GLIMMBAR_TEST_DATA "/texts/window-texts.tsv", QStringLiteral("\t"))) {
+        for (const QStringList& field : dataTable("texts/window-texts.tsv", "\t")) {
             QVERIFY2(field.size() == 4, qPrintable(field.join(QLatin1Char('\t'))));
             const QString name = (field[1].isEmpty() ? field[0] : field[0] + '/' + field[1]) +
                                  QLatin1Char(' ') + field[2];
