@@ -4,7 +4,6 @@
 
 #include "TestFolder.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace glimmbar;

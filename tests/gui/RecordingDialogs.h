@@ -6,7 +6,6 @@
 
 #include <QList>
 #include <QStringList>
-#include <QTest>
 
 class RecordingDialogs final : public glimmbar::DialogSeam {
 public:

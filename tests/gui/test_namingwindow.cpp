@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
